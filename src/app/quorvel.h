@@ -86,6 +86,7 @@ private:
     void fillRcList(QListWidget *list, const QString &sql, bool withToolTips);
     QString profileSexText() const;
     void showFirstRcOfList(const QString &titlePrefix);
+    void clearDefinitionPanes();
 
     // --- RC definition and criteria (browse/rcdefinition.cpp)
     void fillCriteria(QListWidget *list);

@@ -1,0 +1,21 @@
+// Entry point: builds the window, then installs the toolkit's French texts for what it shows afterwards.
+#include "app/quorvel.h"
+
+#include <QApplication>
+#include <QDebug>
+#include <QTranslator>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    Quorvel window;
+    window.showMaximized();
+
+    QTranslator translator;
+    if (!translator.load(QStringLiteral(":/qtbase_fr.qm"), QString(), QString(), QString()))
+        qDebug() << "fail load qt_fr.qm";
+    if (!app.installTranslator(&translator))
+        qDebug() << "fail install qt_fr.qm";
+
+    return app.exec();
+}

@@ -1,0 +1,90 @@
+// Construction of the main window: layout, session table, dictionary, and the first RC shown.
+#include "app/quorvel.h"
+
+#include "app/resources.h"
+#include "ui_quorvel.h"
+
+#include <QAbstractButton>
+#include <QHeaderView>
+#include <QIntValidator>
+#include <QListWidgetItem>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QSqlDatabase>
+#include <QStandardItemModel>
+#include <QToolTip>
+
+Quorvel::Quorvel(QWidget *parent) : QDialog(parent)
+{
+    quorvelInitResources();
+    ui = new Ui::Quorvel;
+    ui->setupUi(this);
+    ui->iconDic->setPixmap(QPixmap(QStringLiteral(":/images/logo-quorvel4-gris-quorvel.jpg")));
+    setWindowFlags(Qt::Window | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
+    rcItemMap = new QMap<int, QListWidgetItem *>;
+    setMinimumSize(880, 630);
+    criteriaLoading = false;
+    fullListShown = true;
+    rcFromList = true;
+    sessionRowCount = 0;
+    sessionModel = new QStandardItemModel(0, 10);
+    seeAlsoJump = false;
+    ui->txtAge->setFocus(Qt::OtherFocusReason);
+    ui->chkALD->setToolTip(QStringLiteral("le RC est-il en rapport avec une ALD ? "));
+
+    setupSessionTable();
+
+    ui->listCritique->verticalHeader()->hide();
+    ui->listCritique->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ui->listCritique->setSelectionMode(QAbstractItemView::SingleSelection);
+    ui->listCritique->verticalHeader()->setDefaultSectionSize(19);
+
+    ui->List_Criteres->setSelectionMode(QAbstractItemView::MultiSelection);
+    ui->txtAge->setValidator(new QIntValidator(1, 125, ui->txtAge));
+
+    openDictionary();
+
+    ui->List_RefRC->setSortingEnabled(false);
+    loadAllRcs(ui->List_RefRC);
+    ui->tableView->setSelectionBehavior(QAbstractItemView::SelectRows);
+
+    showFirstRcOfList(QStringLiteral("<center>Définition du RC : "));
+}
+
+Quorvel::~Quorvel()
+{
+    // The table must not point at the model once it is gone; the view itself dies with the window's children.
+    ui->tableView->setModel(nullptr);
+    delete sessionModel;
+    delete ui;
+    delete rcItemMap;
+    // Release the named connection so that another window in the same process can open it afresh.
+    db.close();
+    db = QSqlDatabase();
+    if (!connectionName.isEmpty())
+        QSqlDatabase::removeDatabase(connectionName);
+}
+
+bool Quorvel::event(QEvent *e)
+{
+    if (e->type() == QEvent::ToolTip) {
+        // The window itself has no tool tip; hide whatever is showing. Child widgets handle their own.
+        QToolTip::showText(QPoint(0, 0), QString(), nullptr);
+        e->ignore();
+        return true;
+    }
+    return QWidget::event(e);
+}
+
+void Quorvel::mousePressEvent(QMouseEvent *e)
+{
+    Q_UNUSED(e)
+}
+
+void Quorvel::uncheckRadio(QAbstractButton *button)
+{
+    button->setAutoExclusive(false);
+    button->setChecked(false);
+    button->setAutoExclusive(true);
+}

@@ -1,0 +1,16 @@
+// Resource registration for the static library (images and the toolkit's French catalogue).
+#include "app/resources.h"
+
+#include <QtGlobal>
+
+static void initQuorvelResourcesOnce()
+{
+    Q_INIT_RESOURCE(quorvel);
+    Q_INIT_RESOURCE(translations);
+}
+
+void quorvelInitResources()
+{
+    static const bool done = (initQuorvelResourcesOnce(), true);
+    Q_UNUSED(done)
+}

@@ -1,0 +1,4 @@
+// Registers the compiled-in images and translation catalogue; the library is static, so its users must ask.
+#pragma once
+
+void quorvelInitResources();

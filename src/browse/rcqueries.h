@@ -1,0 +1,28 @@
+// Statements of the RC list (all RCs, patient profile, keyword) and the folding of what the doctor types.
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+namespace browse {
+
+// Every RC with at least one criterion in force, one entry per title, sorted by title.
+QString allRcsStatement();
+
+// age -1: no age criterion; sex 1 men, 2 women, -1 none. Ends with the grouping by title.
+QString profileStatement(int age, int sex);
+
+// Folds the accents the dictionary never stores in titles (é/É, ê, í, ó, õ, ô, ú, ç) and doubles apostrophes,
+// so the keyword stays one SQL string literal whatever was typed.
+QString foldKeyword(const QString &keyword);
+
+// keyword must already be folded. sexText is "Homme", "Femme" or empty; ageText is the age box's text.
+QString keywordStatement(const QString &foldedKeyword, bool titleOnly, const QString &sexText, const QString &ageText);
+
+// True when SQLite would refuse the keyword's LIKE pattern as too long: nothing stored can contain it.
+bool keywordTooLongForLike(const QString &foldedKeyword);
+
+// Weighting class 0..9 of a criterion's ref_ponder_id (NULL and unknown ids give 9, the class no rule counts).
+int weightClassOf(const QVariant &ponderId);
+
+} // namespace browse

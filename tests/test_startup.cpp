@@ -1,0 +1,303 @@
+// Start-up of the main window: settings file, dictionary opening, layout names, first RC shown.
+#include "app/quorvel.h"
+#include "app/resources.h"
+#include "testkit.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTest>
+#include <QTextEdit>
+#include <QToolTip>
+#include <QTranslator>
+#include <QValidator>
+
+static const char *const kSql = R"sql(
+INSERT INTO ref_rc (ref_rc_seq, lib_rc, sex, age_min, age_max, pa, pb, pc, pd, pz, code_cim_defaut, code_cisp_defaut)
+VALUES (1, 'TOUX', 3, 0, 125, 1, 1, 0, 0, 0, 'R05', 'R05'),
+       (2, 'ANGINE', 3, 0, 125, 0, 0, 1, 1, 0, 'J02.9', 'R76'),
+       (3, 'ZONA', 3, 0, 125, 1, 1, 1, 1, 1, 'B02.9', 'S70');
+INSERT INTO ref_definition (ref_definition_seq, ref_rc_id, pere_fk, lib_criteres_fr, validite, ordre, ref_ponder_id)
+VALUES (10, 1, 0, 'Toux sèche ou grasse', 1, 1, 1),
+       (20, 2, 0, 'Douleur pharyngée', 1, 1, 1),
+       (21, 2, 0, 'Amygdales inflammatoires', 1, 2, 2),
+       (30, 3, 0, 'Éruption vésiculeuse en bande', 1, 1, 1);
+INSERT INTO ref_l_rc_voir_aussi_rc VALUES (2, 1);
+)sql";
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { testkit::removeConfig(); }
+    void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty() || !QApplication::activeModalWidget()); }
+
+    void opensOnValidDictionaryWithoutBox();
+    void showsFirstRcByTitleOrder();
+    void focusStartsInAgeBox();
+    void ageBoxAcceptsOnlyOneTo125_data();
+    void ageBoxAcceptsOnlyOneTo125();
+    void toolTipsOnlyForChildren();
+    void escapeClosesWindow();
+    void missingSettingsFileShowsBoxAndEmptyList();
+    void missingDictionaryFileIsNotCreated();
+    void brokenSettingsFiles_data();
+    void brokenSettingsFiles();
+    void dictionaryIsNeverWritten();
+    void laterDialogsSpeakFrench();
+    void everyBehaviourWidgetIsNamed_data();
+    void everyBehaviourWidgetIsNamed();
+    void severalWindowsInOneProcess();
+};
+
+void TestStartup::opensOnValidDictionaryWithoutBox()
+{
+    testkit::useDictionary(QString::fromUtf8(kSql));
+    testkit::ModalWatcher watcher;
+    Quorvel w;
+    w.show();
+    QCOMPARE(watcher.seen.size(), 0);
+    QCOMPARE(w.windowTitle(), QStringLiteral("Quorvel"));
+    QCOMPARE(w.minimumSize(), QSize(880, 630));
+    QVERIFY(w.windowFlags() & Qt::WindowMaximizeButtonHint);
+    QVERIFY(w.windowFlags() & Qt::WindowMinimizeButtonHint);
+    QVERIFY(w.windowFlags() & Qt::WindowCloseButtonHint);
+    QCOMPARE(w.findChild<QTabWidget *>("tabWidget")->currentIndex(), 0);
+    QCOMPARE(w.findChild<QCheckBox *>("chkALD")->toolTip(), QStringLiteral("le RC est-il en rapport avec une ALD ? "));
+    QVERIFY(!w.findChild<QLabel *>("iconDic")->pixmap()->isNull());
+    QVERIFY(!w.findChild<QPushButton *>("btUp")->isEnabled());
+    QVERIFY(!w.findChild<QPushButton *>("btDown")->isEnabled());
+}
+
+void TestStartup::showsFirstRcByTitleOrder()
+{
+    testkit::useDictionary(QString::fromUtf8(kSql));
+    Quorvel w;
+    w.show();
+    auto *list = w.findChild<QListWidget *>("List_RefRC");
+    QCOMPARE(testkit::itemTexts(list), QStringList({"ANGINE", "TOUX", "ZONA"}));
+    QCOMPARE(list->currentRow(), 0);
+    QCOMPARE(w.findChild<QLabel *>("txtTitreRc")->text(), QStringLiteral("<center>Définition du RC : ANGINE</center>"));
+    QCOMPARE(testkit::itemTexts(w.findChild<QListWidget *>("List_Criteres")),
+             QStringList({"Douleur pharyngée", "Amygdales inflammatoires"}));
+    QCOMPARE(testkit::itemTexts(w.findChild<QListWidget *>("listeSynonymes")), QStringList({"TOUX"}));
+    // ANGINE offers C and D only, none checked.
+    const QStringList names = {"rdPos_A", "rdPos_B", "rdPos_C", "rdPos_D", "rdPos_Z"};
+    const QList<bool> visible = {false, false, true, true, false};
+    for (int i = 0; i < names.size(); ++i) {
+        auto *radio = w.findChild<QRadioButton *>(names[i]);
+        QCOMPARE(radio->isVisible(), visible[i]);
+        QVERIFY(!radio->isChecked());
+    }
+    for (const char *name : {"rdCodeN", "rdCodeP", "rdCodeR", "rbHomme", "rbFemme"})
+        QVERIFY(!w.findChild<QRadioButton *>(name)->isChecked());
+    for (const char *name : {"onlytitreCk", "chkAsymptomique", "chkALD"})
+        QVERIFY(!w.findChild<QCheckBox *>(name)->isChecked());
+}
+
+void TestStartup::focusStartsInAgeBox()
+{
+    testkit::useDictionary(QString::fromUtf8(kSql));
+    Quorvel w;
+    w.show();
+    QApplication::setActiveWindow(&w);
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QTRY_COMPARE(QApplication::focusWidget(), w.findChild<QLineEdit *>("txtAge"));
+}
+
+void TestStartup::ageBoxAcceptsOnlyOneTo125_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("in range") << "45" << "45";
+    QTest::newRow("upper bound") << "125" << "125";
+    QTest::newRow("fourth digit") << "1255" << "125";
+    QTest::newRow("letters") << "a4b" << "4";
+    QTest::newRow("negative") << "-3" << "3";
+    QTest::newRow("decimal") << "4.5" << "45";
+}
+
+void TestStartup::ageBoxAcceptsOnlyOneTo125()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    testkit::useDictionary(QString::fromUtf8(kSql));
+    Quorvel w;
+    w.show();
+    auto *age = w.findChild<QLineEdit *>("txtAge");
+    QTest::keyClicks(age, typed);
+    QCOMPARE(age->text(), shown);
+    // Values the box holds only while typing never count as an age.
+    for (QString partial : {QStringLiteral("0"), QStringLiteral("126")}) {
+        int pos = 0;
+        QVERIFY(age->validator()->validate(partial, pos) != QValidator::Acceptable);
+    }
+}
+
+void TestStartup::toolTipsOnlyForChildren()
+{
+    testkit::useDictionary(QString::fromUtf8(kSql));
+    Quorvel w;
+    w.show();
+    QToolTip::showText(QPoint(10, 10), QStringLiteral("stale"), &w);
+    QHelpEvent onBackground(QEvent::ToolTip, QPoint(2, 2), w.mapToGlobal(QPoint(2, 2)));
+    QVERIFY(QApplication::sendEvent(&w, &onBackground));
+    QVERIFY(!onBackground.isAccepted());
+    QTRY_VERIFY(!QToolTip::isVisible());
+}
+
+void TestStartup::escapeClosesWindow()
+{
+    testkit::useDictionary(QString::fromUtf8(kSql));
+    Quorvel w;
+    w.show();
+    QVERIFY(w.isVisible());
+    QTest::keyClick(&w, Qt::Key_Escape);
+    QVERIFY(!w.isVisible());
+}
+
+void TestStartup::missingSettingsFileShowsBoxAndEmptyList()
+{
+    testkit::ModalWatcher watcher(testkit::pressButton(QStringLiteral("OK")));
+    Quorvel w;
+    QCOMPARE(watcher.seen.size(), 1);
+    QCOMPARE(watcher.seen[0].title, QStringLiteral("Database Connection "));
+    QVERIFY(watcher.seen[0].text.startsWith(QStringLiteral(" Error in connecting to Database ")));
+    QCOMPARE(watcher.seen[0].buttons, QStringList({"OK"}));
+    w.show();
+    QCOMPARE(w.findChild<QListWidget *>("List_RefRC")->count(), 0);
+    QCOMPARE(w.findChild<QListWidget *>("List_Criteres")->count(), 0);
+    for (const char *name : {"rdPos_A", "rdPos_B", "rdPos_C", "rdPos_D", "rdPos_Z"})
+        QVERIFY(!w.findChild<QRadioButton *>(name)->isVisible());
+    // The buttons that act on the RC shown must cope with having none.
+    testkit::ModalWatcher later(testkit::pressButton(QStringLiteral("OK")));
+    w.findChild<QPushButton *>("btEffacer")->click();
+    w.findChild<QPushButton *>("btAjouterRC")->click();
+    QTest::keyClicks(w.findChild<QLineEdit *>("txtSearchCriteria"), QStringLiteral("to"));
+    QCOMPARE(w.findChild<QListWidget *>("List_RefRC")->count(), 0);
+}
+
+void TestStartup::missingDictionaryFileIsNotCreated()
+{
+    const QString missing = testkit::appDir() + QStringLiteral("/absent.sqlite");
+    QFile::remove(missing);
+    testkit::writeConfig(QStringLiteral("absent.sqlite"));
+    testkit::ModalWatcher watcher(testkit::pressButton(QStringLiteral("OK")));
+    {
+        Quorvel w;
+        QCOMPARE(watcher.seen.size(), 1);
+        QCOMPARE(watcher.seen[0].title, QStringLiteral("Database Connection "));
+        QCOMPARE(w.findChild<QListWidget *>("List_RefRC")->count(), 0);
+    }
+    QVERIFY(!QFile::exists(missing));
+}
+
+void TestStartup::brokenSettingsFiles_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("binary") << QByteArray("\x00\xff\xfe\x01[BD\x00", 9);
+    QTest::newRow("no group BD") << QByteArray("[Other]\nbdName=test.sqlite\n");
+    QTest::newRow("empty name") << QByteArray("[BD]\nbdName=\n");
+    QTest::newRow("folder") << QByteArray("[BD]\nbdName=.\n");
+}
+
+void TestStartup::brokenSettingsFiles()
+{
+    QFETCH(QByteArray, content);
+    testkit::writeRawConfig(content);
+    testkit::ModalWatcher watcher(testkit::pressButton(QStringLiteral("OK")));
+    Quorvel w;
+    w.show();
+    QCOMPARE(watcher.seen.size(), 1);
+    QCOMPARE(watcher.seen[0].title, QStringLiteral("Database Connection "));
+    QCOMPARE(w.findChild<QListWidget *>("List_RefRC")->count(), 0);
+}
+
+void TestStartup::dictionaryIsNeverWritten()
+{
+    const QString path = testkit::useDictionary(QString::fromUtf8(kSql));
+    const QByteArray before = testkit::fileBytes(path);
+    QVERIFY(!before.isEmpty());
+    {
+        Quorvel w;
+        w.show();
+        testkit::clickItem(w.findChild<QListWidget *>("List_RefRC"), QStringLiteral("ZONA"));
+        QTest::keyClicks(w.findChild<QLineEdit *>("txtSearchCriteria"), QStringLiteral("an"));
+        QTest::keyClicks(w.findChild<QLineEdit *>("txtAge"), QStringLiteral("30"));
+        w.findChild<QPushButton *>("btEffacer")->click();
+    }
+    QCOMPARE(testkit::fileBytes(path), before);
+}
+
+void TestStartup::laterDialogsSpeakFrench()
+{
+    quorvelInitResources();
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral(":/qtbase_fr.qm"), QString(), QString(), QString()));
+    QVERIFY(QApplication::installTranslator(&translator));
+    testkit::ModalWatcher watcher(testkit::rejectDialog());
+    QMessageBox::question(nullptr, QStringLiteral("t"), QStringLiteral("q"), QMessageBox::Ok | QMessageBox::Cancel);
+    QApplication::removeTranslator(&translator);
+    QCOMPARE(watcher.seen.size(), 1);
+    QVERIFY2(watcher.seen[0].buttons.contains(QStringLiteral("Annuler")), qPrintable(watcher.seen[0].buttons.join('|')));
+}
+
+void TestStartup::everyBehaviourWidgetIsNamed_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("className");
+    const QList<QPair<const char *, const char *>> widgets = {
+        {"btShowArgument", "QPushButton"},   {"List_Criteres", "QListWidget"},  {"btEffacer", "QPushButton"},
+        {"rbHomme", "QRadioButton"},         {"rbFemme", "QRadioButton"},       {"txtAge", "QLineEdit"},
+        {"btAjouterRC", "QPushButton"},      {"btSupprimerRC", "QPushButton"},  {"tableView", "CustomTableView"},
+        {"rdPos_A", "QRadioButton"},         {"rdPos_B", "QRadioButton"},       {"rdPos_C", "QRadioButton"},
+        {"rdPos_D", "QRadioButton"},         {"rdPos_Z", "QRadioButton"},       {"rdCodeN", "QRadioButton"},
+        {"rdCodeP", "QRadioButton"},         {"rdCodeR", "QRadioButton"},       {"btAucunCritere", "QPushButton"},
+        {"tabWidget", "QTabWidget"},         {"btCopyToClipboard", "QPushButton"}, {"txtSearchCriteria", "QLineEdit"},
+        {"btApropos", "QPushButton"},        {"btHALVANE", "QPushButton"},      {"chkAsymptomique", "QCheckBox"},
+        {"btUp", "QPushButton"},             {"btDown", "QPushButton"},         {"chkALD", "QCheckBox"},
+        {"List_RefRC", "QListWidget"},       {"listeSynonymes", "QListWidget"}, {"onlytitreCk", "QCheckBox"},
+        {"btEffacerProfilPatient", "QPushButton"}, {"btCopyToClipboard1", "QPushButton"},
+        {"listCritique", "QTableView"},      {"txtResult", "QTextEdit"},        {"txtTitreRc", "QLabel"},
+        {"iconDic", "QLabel"},
+    };
+    for (const auto &w : widgets)
+        QTest::newRow(w.first) << QString::fromLatin1(w.first) << QString::fromLatin1(w.second);
+}
+
+void TestStartup::everyBehaviourWidgetIsNamed()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, className);
+    testkit::useDictionary(QString::fromUtf8(kSql));
+    Quorvel w;
+    auto *widget = w.findChild<QWidget *>(name);
+    QVERIFY2(widget, qPrintable(name));
+    QCOMPARE(QString::fromLatin1(widget->metaObject()->className()), className);
+}
+
+void TestStartup::severalWindowsInOneProcess()
+{
+    testkit::useDictionary(QString::fromUtf8(kSql));
+    testkit::LogCapture log;
+    for (int i = 0; i < 3; ++i) {
+        Quorvel w;
+        w.show();
+        QCOMPARE(w.findChild<QListWidget *>("List_RefRC")->count(), 3);
+    }
+    QCOMPARE(log.count(QStringLiteral("duplicate connection name")), 0);
+}
+
+QTEST_MAIN(TestStartup)
+#include "test_startup.moc"
