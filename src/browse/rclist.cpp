@@ -12,16 +12,18 @@
 
 void Quorvel::fillRcList(QListWidget *list, const QString &sql, bool withToolTips)
 {
+    // One repaint for the whole refill, the clearing included: this runs on every keystroke.
+    list->setUpdatesEnabled(false);
     list->clear();
     rcItemMap->clear();
 
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    if (!qdb::exec(query, sql))
+    if (!qdb::exec(query, sql)) {
+        list->setUpdatesEnabled(true);
         return;
+    }
 
-    // One repaint for the whole refill: this runs on every keystroke.
-    list->setUpdatesEnabled(false);
     while (query.next()) {
         const int id = query.value(0).toInt();
         const QString title = query.value(1).toString();
@@ -217,6 +219,9 @@ void Quorvel::on_btEffacerProfilPatient_clicked()
 
 void Quorvel::on_btEffacer_clicked()
 {
+    // The ALD box survives a reset; the profile and keyword fall-backs and the first RC's load below would
+    // otherwise clear it on the way.
+    const bool ald = ui->chkALD->isChecked();
     ui->txtAge->setText(QString());
     uncheckRadio(ui->rbHomme);
     uncheckRadio(ui->rbFemme);
@@ -237,4 +242,5 @@ void Quorvel::on_btEffacer_clicked()
     sessionRowCount = 0;
 
     showFirstRcOfList(QStringLiteral("<center>Définition du RC : "));
+    ui->chkALD->setChecked(ald);
 }
