@@ -1,0 +1,27 @@
+// The argument text dialog: a text box the doctor may scroll and mark up, and a close button.
+#include "dialogs/argumentaire.h"
+
+#include "app/resources.h"
+#include "ui_argumentaire.h"
+
+Argumentaire::Argumentaire(QWidget *parent) : QDialog(parent)
+{
+    quorvelInitResources();
+    ui = new Ui::Argumentaire;
+    ui->setupUi(this);
+}
+
+Argumentaire::~Argumentaire()
+{
+    delete ui;
+}
+
+void Argumentaire::setArgumentText(const QString &text)
+{
+    ui->txtArgumentaire->setText(text);
+}
+
+void Argumentaire::on_btClose_clicked()
+{
+    close();
+}

@@ -1,0 +1,65 @@
+// Main-window slots that open the secondary dialogs: argument text, About, publisher picture.
+#include "app/quorvel.h"
+
+#include "db/database.h"
+#include "dialogs/aproposquorvel.h"
+#include "dialogs/argumentaire.h"
+#include "dialogs/argumentdecoding.h"
+#include "dialogs/halvanequorvel.h"
+#include "ui_quorvel.h"
+
+#include <QMessageBox>
+#include <QSqlQuery>
+#include <QStandardItemModel>
+
+namespace
+{
+const QString kArgumentSql = QStringLiteral("select argumentaire from ref_rc where ref_rc_seq = %1");
+}
+
+void Quorvel::on_btShowArgument_clicked()
+{
+    if (rcFromList) {
+        if (currentRcId.toString().isEmpty())
+            return;
+    } else if (!ui->tableView->currentIndex().isValid() || sessionModel->rowCount() < 1) {
+        return;
+    }
+    const int rcId = currentRcId.toInt();
+    if (rcId == -1)
+        return;
+
+    QSqlQuery q(db);
+    if (!qdb::exec(q, kArgumentSql.arg(rcId)))
+        return;
+    QString text;
+    if (q.next())
+        text = dialogs::argumentText(q.value(0));
+    // A statement that broke off says nothing about the argument; telling the doctor there is none would be false.
+    if (qdb::stoppedOnError(q))
+        return;
+
+    if (text.isEmpty()) {
+        QMessageBox::information(this, QStringLiteral("Argumentaire"), QStringLiteral("Aucun argumentaire à afficher"),
+                                 QMessageBox::Ok);
+        return;
+    }
+    Argumentaire dialog;
+    dialog.setArgumentText(text);
+    dialog.setModal(true);
+    dialog.exec();
+}
+
+void Quorvel::on_btApropos_clicked()
+{
+    AproposQuorvel dialog;
+    dialog.setModal(true);
+    dialog.exec();
+}
+
+void Quorvel::on_btHALVANE_clicked()
+{
+    HalvaneQuorvel dialog;
+    dialog.setModal(true);
+    dialog.exec();
+}

@@ -1,0 +1,227 @@
+// Editing the consultation table: re-opening a row into the form, writing form changes back into it,
+// moving rows up and down, and deleting them.
+#include "app/quorvel.h"
+#include "session/sessioncolumns.h"
+
+#include "ui_quorvel.h"
+
+#include <QDebug>
+#include <QStandardItemModel>
+
+void Quorvel::on_tableView_clicked(const QModelIndex &index)
+{
+    if (index.isValid())
+        reopenRow(index.row());
+}
+
+void Quorvel::reopenRow(int row)
+{
+    rcFromList = false;
+    if (row == 0) {
+        ui->btUp->setEnabled(false);
+        qDebug() << " désactivation de bouton up";
+    } else {
+        ui->btUp->setEnabled(true);
+    }
+    ui->btDown->setEnabled(row + 1 != sessionRowCount);
+
+    const int id = sessionModel->data(sessionModel->index(row, session::RcId)).toInt();
+    QListWidget *rcList = ui->List_RefRC;
+    QListWidgetItem *found = nullptr;
+    for (int i = 0; i < rcList->count() && !found; ++i) {
+        if (rcList->item(i)->data(Qt::UserRole).toInt() == id)
+            found = rcList->item(i);
+    }
+    // Making the RC current runs the RC load, which clears the form; the row's values are restored below.
+    if (found) {
+        rcList->setCurrentItem(found);
+        rcList->scrollToItem(found, QAbstractItemView::EnsureVisible);
+    } else {
+        // The RC is hidden by a keyword or profile list: only the full list is sure to hold it.
+        loadAllRcs(rcList);
+        rcList->setCurrentItem(rcItemMap->value(id, nullptr));
+        if (rcList->count() > 0)
+            rcList->scrollToItem(rcList->item(0));
+    }
+
+    fillCriteriaFor(ui->List_Criteres, id);
+    const QStringList tickedIds = sessionCell(row, session::CriteriaList).split(QLatin1Char(','));
+    for (int i = 0; i < ui->List_Criteres->count(); ++i) {
+        QListWidgetItem *item = ui->List_Criteres->item(i);
+        if (tickedIds.contains(QString::number(item->data(Qt::UserRole).toInt())))
+            item->setSelected(true);
+    }
+    currentRcId = id;
+    showPositions(id, ui->rdPos_A, ui->rdPos_B, ui->rdPos_C, ui->rdPos_D, ui->rdPos_Z);
+
+    const QList<QPair<QString, QRadioButton *>> positions = {{QStringLiteral("A"), ui->rdPos_A},
+                                                             {QStringLiteral("B"), ui->rdPos_B},
+                                                             {QStringLiteral("C"), ui->rdPos_C},
+                                                             {QStringLiteral("D"), ui->rdPos_D},
+                                                             {QStringLiteral("Z"), ui->rdPos_Z}};
+    const QList<QPair<QString, QRadioButton *>> followUps = {
+        {QStringLiteral("N"), ui->rdCodeN}, {QStringLiteral("P"), ui->rdCodeP}, {QStringLiteral("R"), ui->rdCodeR}};
+    const QString position = sessionCell(row, session::Position);
+    const QString followUp = sessionCell(row, session::FollowUp);
+    // setChecked emits no clicked signal, so restoring the form does not write the row back.
+    for (const auto &p : positions) {
+        if (p.first == position)
+            p.second->setChecked(true);
+    }
+    for (const auto &f : followUps) {
+        if (f.first == followUp)
+            f.second->setChecked(true);
+    }
+    ui->chkAsymptomique->setChecked(sessionCell(row, session::Asymptomatic) == QLatin1String("Oui"));
+    ui->chkALD->setChecked(sessionCell(row, session::Ald) == QLatin1String("Oui"));
+}
+
+void Quorvel::writeRowCell(QRadioButton *button, const QString &letter, int column)
+{
+    // With an RC picked from the list the form is a draft for the next recording, not an edit of a row.
+    if (rcFromList)
+        return;
+    const int row = ui->tableView->currentIndex().row();
+    if (row < 0)
+        return;
+    sessionModel->setData(sessionModel->index(row, column), button->isChecked() ? letter : QString(), Qt::EditRole);
+}
+
+void Quorvel::writeRowFlag(QCheckBox *box, int column)
+{
+    if (rcFromList)
+        return;
+    const int row = ui->tableView->currentIndex().row();
+    if (row < 0)
+        return;
+    sessionModel->setData(sessionModel->index(row, column), session::flagText(box->isChecked()), Qt::EditRole);
+}
+
+void Quorvel::on_rdPos_A_clicked()
+{
+    writeRowCell(ui->rdPos_A, QStringLiteral("A"), session::Position);
+}
+
+void Quorvel::on_rdPos_B_clicked()
+{
+    writeRowCell(ui->rdPos_B, QStringLiteral("B"), session::Position);
+}
+
+void Quorvel::on_rdPos_C_clicked()
+{
+    writeRowCell(ui->rdPos_C, QStringLiteral("C"), session::Position);
+}
+
+void Quorvel::on_rdPos_D_clicked()
+{
+    writeRowCell(ui->rdPos_D, QStringLiteral("D"), session::Position);
+}
+
+void Quorvel::on_rdPos_Z_clicked()
+{
+    writeRowCell(ui->rdPos_Z, QStringLiteral("Z"), session::Position);
+}
+
+void Quorvel::on_rdCodeR_clicked()
+{
+    writeRowCell(ui->rdCodeR, QStringLiteral("R"), session::FollowUp);
+}
+
+void Quorvel::on_rdCodeP_clicked()
+{
+    writeRowCell(ui->rdCodeP, QStringLiteral("P"), session::FollowUp);
+}
+
+void Quorvel::on_rdCodeN_clicked()
+{
+    // N is edited like P and R, so a re-opened row never keeps a follow-up code the form no longer shows.
+    writeRowCell(ui->rdCodeN, QStringLiteral("N"), session::FollowUp);
+}
+
+void Quorvel::on_chkAsymptomique_clicked(bool checked)
+{
+    Q_UNUSED(checked)
+    writeRowFlag(ui->chkAsymptomique, session::Asymptomatic);
+}
+
+void Quorvel::on_chkALD_clicked(bool checked)
+{
+    Q_UNUSED(checked)
+    writeRowFlag(ui->chkALD, session::Ald);
+}
+
+void Quorvel::on_btAucunCritere_clicked()
+{
+    // Only the form's ticks go: a re-opened row keeps its cells, which hold the criteria it was recorded with.
+    ui->List_Criteres->clearSelection();
+}
+
+void Quorvel::on_btUp_clicked()
+{
+    QTableView *view = ui->tableView;
+    const QModelIndex current = view->currentIndex();
+    if (current.isValid()) {
+        const int row = current.row();
+        if (row == 0)
+            return;
+        sessionModel->insertRow(row - 1);
+        // Every cell goes through as text, the hidden ones included, so the row keeps its criteria and RC id.
+        for (int column = 0; column < session::ColumnCount; ++column)
+            sessionModel->setData(sessionModel->index(row - 1, column), sessionCell(row + 1, column), Qt::EditRole);
+        sessionModel->removeRow(row + 1);
+        view->setCurrentIndex(sessionModel->index(row - 1, 0));
+        ui->btDown->setEnabled(true);
+    }
+    if (view->currentIndex().row() == 0)
+        ui->btUp->setEnabled(false);
+}
+
+void Quorvel::on_btDown_clicked()
+{
+    QTableView *view = ui->tableView;
+    const QModelIndex current = view->currentIndex();
+    if (current.isValid()) {
+        const int row = current.row();
+        const int count = sessionModel->rowCount();
+        if (row == count - 1)
+            return;
+        const int target = qMin(row + 2, count);
+        sessionModel->insertRow(target);
+        for (int column = 0; column < session::ColumnCount; ++column)
+            sessionModel->setData(sessionModel->index(target, column), sessionCell(row, column), Qt::EditRole);
+        sessionModel->removeRow(row);
+        view->setCurrentIndex(sessionModel->index(qMin(row + 1, sessionModel->rowCount() - 1), 0));
+        ui->btUp->setEnabled(true);
+    }
+    if (view->currentIndex().row() == sessionRowCount - 1)
+        ui->btDown->setEnabled(false);
+}
+
+void Quorvel::on_btSupprimerRC_clicked()
+{
+    QTableView *view = ui->tableView;
+    const QModelIndex current = view->currentIndex();
+    // A click in the RC list clears the table's selection: a row the doctor no longer sees as chosen stays.
+    if (!current.isValid() || !view->selectionModel()->isSelected(current))
+        return;
+    sessionModel->removeRow(current.row());
+    --sessionRowCount;
+
+    if (sessionModel->rowCount() > 0) {
+        view->setCurrentIndex(sessionModel->index(0, 0));
+        reopenRow(0);
+        return;
+    }
+    QListWidget *rcList = ui->List_RefRC;
+    if (rcList->count() == 0)
+        return;
+    rcFromList = true;
+    view->clearSelection();
+    rcList->setCurrentItem(rcList->item(0));
+    currentRcId = rcList->item(0)->data(Qt::UserRole).toInt();
+    const int id = currentRcId.toInt();
+    fillSeeAlso();
+    fillCriticalDiagnoses(ui->listCritique, id);
+    showPositions(id, ui->rdPos_A, ui->rdPos_B, ui->rdPos_C, ui->rdPos_D, ui->rdPos_Z);
+    fillCriteria(ui->List_Criteres);
+}

@@ -1,0 +1,363 @@
+// Recording the RC shown in the form as a new row of the consultation table: the checks on position and
+// follow-up code, the weighting rules for code N, and the choice of the CIM 10 and CISP codes.
+#include "app/quorvel.h"
+#include "db/database.h"
+#include "session/codechoice.h"
+#include "session/sessioncolumns.h"
+#include "session/weighting.h"
+
+#include "ui_quorvel.h"
+
+#include <QDebug>
+#include <QIcon>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSqlQuery>
+#include <QStandardItemModel>
+
+namespace
+{
+
+const QString kTopLevelCriteriaSql =
+    QStringLiteral("SELECT ref_definition.ref_definition_seq,ref_definition.lib_criteres_fr FROM ref_definition "
+                   "WHERE ref_definition.ref_rc_id=%1 and validite=1 and ref_definition.pere_fk=0 order by ordre");
+const QString kChildCriteriaSql =
+    QStringLiteral(" select ref_definition_seq from ref_definition where pere_fk = %1 and validite=1");
+const QString kCodeRulesSql = QStringLiteral(" select distinct rc_cim.ref_lrccim_seq from ref_l_rc_cim10 rc_cim   "
+                                             "where  rc_cim.ref_rc_id=%1  group by (ref_lrccim_seq)");
+const QString kRuleCriteriaSql = QStringLiteral(
+    " select  rc_combi_cim.ref_definition_id from ref_l_rc_cim10 rc_cim left join ref_combi_criteres_cim "
+    "rc_combi_cim on  rc_combi_cim.ref_lrccim_id=rc_cim.ref_lrccim_seq left join ref_definition ref_def on "
+    "ref_def.ref_definition_seq = rc_combi_cim.ref_definition_id  where  rc_cim.ref_lrccim_seq=%1 and "
+    "ref_def.validite=1");
+// %1 is one of the rule columns below, never a value from the dictionary or the doctor.
+const QString kRuleValueSql =
+    QStringLiteral(" select  rc_cim.%1 from ref_l_rc_cim10 rc_cim where  rc_cim.ref_lrccim_seq=%2");
+const QString kRuleCim1 = QStringLiteral("code_cim_1");
+const QString kRuleCim2 = QStringLiteral("code_cim_2");
+const QString kRuleSubtitle = QStringLiteral("soustitre");
+const QString kRuleCisp = QStringLiteral("Code_cisp");
+const QString kRuleListSql =
+    QStringLiteral(" select code_cim_1,code_cim_2,soustitre,code_cisp from ref_l_rc_cim10 rc_cim where ref_rc_id=%1");
+const QString kDefaultEntrySql =
+    QStringLiteral(" select code_cim_defaut,lib_rc,code_cisp_defaut from ref_rc where ref_rc_seq=%1");
+const QString kDefaultCodesSql =
+    QStringLiteral(" select code_cim_defaut,code_cisp_defaut from ref_rc where ref_rc_seq=%1");
+const QString kDefaultCispSql = QStringLiteral(" select code_cisp_defaut from ref_rc where ref_rc_seq=%1");
+const QString kRcTitleSql = QStringLiteral("select lib_rc from ref_rc where ref_rc_seq = %1");
+
+const QString kNoFollowUp = QStringLiteral("Veuilliez séléctionner un code suivi");
+const QString kNoPosition = QStringLiteral("Veuilliez séléctionner une position diagnostique");
+const QString kIncompleteCriteria =
+    QStringLiteral("Vous n'avez pas séléctionné l'ensemble de critères obligatoires pour cet RC ayant le code suivi N"
+                   "      \n                                Voulez vous continuer ?");
+const QString kChoiceTitle = QStringLiteral("Choix du code CIM10");
+const QString kChoiceLabel = QStringLiteral("Veuilliez sélectionner le code CIM10 ");
+const QString kRecordingIcon = QStringLiteral(":/images/chouette-2015.jpg");
+
+// Column 0 of every row. A statement that fails, even after some rows, gives nothing: half a list of criteria
+// or rules would make the weighting test or the code choice silently wrong.
+QStringList firstColumn(const QSqlDatabase &db, const QString &sql)
+{
+    QStringList values;
+    QSqlQuery q(db);
+    if (qdb::exec(q, sql)) {
+        while (q.next())
+            values << q.value(0).toString();
+        if (qdb::stoppedOnError(q))
+            values.clear();
+    }
+    return values;
+}
+
+// The first `columns` values of the last row, as texts; empty texts when there is no row or the statement fails.
+QStringList lastRow(const QSqlDatabase &db, const QString &sql, int columns)
+{
+    QStringList values;
+    QSqlQuery q(db);
+    if (qdb::exec(q, sql)) {
+        while (q.next()) {
+            values.clear();
+            for (int i = 0; i < columns; ++i)
+                values << q.value(i).toString();
+        }
+        if (qdb::stoppedOnError(q))
+            values.clear();
+    }
+    while (values.size() < columns)
+        values << QString();
+    return values;
+}
+
+QString checkedLetter(const QList<QPair<QAbstractButton *, QString>> &buttons)
+{
+    for (const auto &button : buttons) {
+        if (button.first->isChecked())
+            return button.second;
+    }
+    return QString();
+}
+
+void prepareRecordingBox(QMessageBox &box)
+{
+    box.setIcon(QMessageBox::Warning);
+    box.setWindowIcon(QIcon(kRecordingIcon));
+}
+
+void warnNotRecorded(const QString &text)
+{
+    QMessageBox box;
+    prepareRecordingBox(box);
+    box.setText(text);
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+}
+
+// The doctor may record code N without every mandatory criterion; Cancel (also Escape or the close box) stops.
+bool confirmIncompleteCriteria()
+{
+    QMessageBox box;
+    prepareRecordingBox(box);
+    box.setText(kIncompleteCriteria);
+    box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("Oui"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Non"));
+    return box.exec() == QMessageBox::Ok;
+}
+
+// The title of the RC being recorded. The list's selection normally holds it, but it can be empty or still show
+// another RC (a see-also jump to an RC missing from the list); the dictionary then gives the title of currentRcId.
+QString recordedTitle(QListWidget *list, const QSqlDatabase &db, int rcId)
+{
+    const QList<QListWidgetItem *> selected = list->selectedItems();
+    if (!selected.isEmpty() && selected.first()->data(Qt::UserRole).toInt() == rcId)
+        return selected.first()->text();
+    return lastRow(db, kRcTitleSql.arg(rcId), 1).first();
+}
+
+} // namespace
+
+void Quorvel::on_btAjouterRC_clicked()
+{
+    if (!ui->List_RefRC->currentItem())
+        return;
+    if (currentRcId.toString().isEmpty())
+        return;
+
+    QStringList ticked;
+    const QList<QListWidgetItem *> selectedCriteria = ui->List_Criteres->selectedItems();
+    for (const QListWidgetItem *item : selectedCriteria)
+        ticked << QString::number(item->data(Qt::UserRole).toInt());
+    const QString criteriaText = ticked.join(QLatin1Char(';'));
+    const QString commaText = ticked.join(QLatin1Char(','));
+    const QString position = checkedLetter({{ui->rdPos_A, QStringLiteral("A")},
+                                            {ui->rdPos_B, QStringLiteral("B")},
+                                            {ui->rdPos_C, QStringLiteral("C")},
+                                            {ui->rdPos_D, QStringLiteral("D")},
+                                            {ui->rdPos_Z, QStringLiteral("Z")}});
+    const QString followUp = checkedLetter(
+        {{ui->rdCodeN, QStringLiteral("N")}, {ui->rdCodeP, QStringLiteral("P")}, {ui->rdCodeR, QStringLiteral("R")}});
+    const QString asymptomatic = session::flagText(ui->chkAsymptomique->isChecked());
+    const QString ald = session::flagText(ui->chkALD->isChecked());
+
+    // Pressing the button twice must not record the same finding twice.
+    if (isDuplicateRow(position, followUp, asymptomatic, criteriaText))
+        return;
+    if (followUp.isEmpty()) {
+        warnNotRecorded(position.isEmpty() ? kNoPosition : kNoFollowUp);
+        return;
+    }
+    if (position.isEmpty()) {
+        warnNotRecorded(kNoPosition);
+        return;
+    }
+    if (followUp == QLatin1String("N") && !mandatoryCriteriaMet(ticked) && !confirmIncompleteCriteria())
+        return;
+
+    QString cim;
+    QString cisp;
+    if (!chooseCodes(ticked, cim, cisp))
+        return;
+
+    const int rcId = currentRcId.toInt();
+    const QString title = recordedTitle(ui->List_RefRC, db, rcId);
+    const int row = sessionRowCount;
+    if (!sessionModel->insertRow(row))
+        return;
+    const auto set = [this, row](int column, const QVariant &value) {
+        sessionModel->setData(sessionModel->index(row, column), value, Qt::EditRole);
+    };
+    set(session::Title, title);
+    set(session::Position, position);
+    set(session::FollowUp, followUp);
+    set(session::Cim, cim);
+    set(session::Cisp, cisp);
+    set(session::Asymptomatic, asymptomatic);
+    set(session::Criteria, criteriaText);
+    set(session::CriteriaList, commaText);
+    set(session::RcId, currentRcId);
+    set(session::Ald, ald);
+    ui->tableView->selectRow(row);
+    ++sessionRowCount;
+}
+
+bool Quorvel::isDuplicateRow(const QString &position, const QString &followUp, const QString &asymptomatic,
+                             const QString &criteriaText) const
+{
+    const QString rcId = currentRcId.toString();
+    if (rcId.isEmpty())
+        return false;
+    // ALD and the codes are left out: the same finding with only another ALD answer is still the same finding.
+    for (int row = 0; row < sessionModel->rowCount(); ++row) {
+        if (sessionCell(row, session::RcId) == rcId && sessionCell(row, session::Position) == position &&
+            sessionCell(row, session::FollowUp) == followUp &&
+            sessionCell(row, session::Asymptomatic) == asymptomatic &&
+            sessionCell(row, session::Criteria) == criteriaText)
+            return true;
+    }
+    return false;
+}
+
+bool Quorvel::mandatoryCriteriaMet(const QStringList &ticked)
+{
+    const QStringList topLevel = topLevelCriteria(currentRcId.toInt());
+    weighting::ClassTally tickedTally;
+    for (const QString &id : ticked) {
+        if (topLevel.contains(id))
+            tickedTally.add(ponderClass(id));
+        const QStringList children = childCriteria(id);
+        if (!children.isEmpty()) {
+            qDebug() << "sous-criteres de" << id << ":" << children;
+            QSet<QString> path;
+            if (!subCriteriaMet(id, ticked, path))
+                return false;
+        }
+    }
+    weighting::ClassTally level;
+    for (int k = 0; k < weighting::kCountedClasses; ++k)
+        level.set(k, criteriaOfClass(k, QStringLiteral("-1"), topLevel).size());
+    return weighting::levelRequirementsMet(tickedTally, level);
+}
+
+bool Quorvel::subCriteriaMet(const QString &parentId, const QStringList &ticked, QSet<QString> &path)
+{
+    // path holds the criteria under test from the top down to here; a dictionary whose parent links loop back
+    // would otherwise send this test round the loop for ever.
+    path.insert(parentId);
+    const QStringList children = childCriteria(parentId);
+    weighting::ClassTally tickedTally;
+    bool met = true;
+    for (const QString &id : ticked) {
+        if (!children.contains(id))
+            continue;
+        tickedTally.add(ponderClass(id));
+        if (path.contains(id))
+            continue;
+        if (!childCriteria(id).isEmpty() && !subCriteriaMet(id, ticked, path)) {
+            met = false;
+            break;
+        }
+    }
+    if (met) {
+        weighting::ClassTally level;
+        for (int k = 0; k < weighting::kCountedClasses; ++k)
+            level.set(k, criteriaOfClass(k, parentId, QStringList()).size());
+        met = weighting::levelRequirementsMet(tickedTally, level);
+    }
+    path.remove(parentId);
+    return met;
+}
+
+QStringList Quorvel::topLevelCriteria(int rcId)
+{
+    return firstColumn(db, kTopLevelCriteriaSql.arg(rcId));
+}
+
+QStringList Quorvel::childCriteria(const QString &criterionId)
+{
+    return firstColumn(db, kChildCriteriaSql.arg(criterionId));
+}
+
+QStringList Quorvel::criteriaOfClass(int weightClass, const QString &parentId, const QStringList &topLevel)
+{
+    const QStringList level = parentId == QLatin1String("-1") ? topLevel : childCriteria(parentId);
+    QStringList members;
+    for (const QString &id : level) {
+        if (ponderClass(id) == weightClass)
+            members << id;
+    }
+    return members;
+}
+
+QStringList Quorvel::codeRulesOfRc()
+{
+    return firstColumn(db, kCodeRulesSql.arg(currentRcId.toInt()));
+}
+
+QStringList Quorvel::ruleCriteria(const QString &ruleId)
+{
+    return firstColumn(db, kRuleCriteriaSql.arg(ruleId));
+}
+
+QString Quorvel::ruleValue(const QString &column, const QString &ruleId)
+{
+    return lastRow(db, kRuleValueSql.arg(column, ruleId), 1).first();
+}
+
+bool Quorvel::chooseCodes(const QStringList &ticked, QString &cim, QString &cisp)
+{
+    cim.clear();
+    cisp.clear();
+    const int rcId = currentRcId.toInt();
+    codechoice::CodeChoice choice;
+    QString ruleListSql;
+    if (ticked.isEmpty()) {
+        // Without ticked criteria every rule of the RC is a candidate, whatever its criteria.
+        ruleListSql = kRuleListSql.arg(rcId);
+        codechoice::CodeChoice listed;
+        QSqlQuery q(db);
+        if (qdb::exec(q, ruleListSql)) {
+            while (q.next())
+                listed.addRule(codechoice::cimText(q.value(0).toString(), q.value(1).toString()), q.value(2).toString(),
+                               q.value(3).toString());
+            if (!qdb::stoppedOnError(q))
+                choice = listed;
+        }
+    } else {
+        const QStringList rules = codeRulesOfRc();
+        for (const QString &ruleId : rules) {
+            if (!codechoice::ruleApplies(ruleCriteria(ruleId), ticked))
+                continue;
+            const QString cim2 = ruleValue(kRuleCim2, ruleId);
+            const QString cim1 = ruleValue(kRuleCim1, ruleId);
+            const QString ruleCisp = ruleValue(kRuleCisp, ruleId);
+            const QString subtitle = ruleValue(kRuleSubtitle, ruleId);
+            choice.addRule(codechoice::cimText(cim1, cim2), subtitle, ruleCisp);
+        }
+    }
+    qDebug().noquote() << QStringLiteral("requete select code cim10 ") + ruleListSql;
+
+    if (choice.candidateCount() == 1) {
+        cim = choice.only().cim;
+        cisp = choice.only().cisp;
+    } else if (choice.candidateCount() > 1) {
+        const QStringList defaults = lastRow(db, kDefaultEntrySql.arg(rcId), 3);
+        choice.addDefault(defaults.at(0), defaults.at(1), defaults.at(2));
+        bool ok = false;
+        const QString chosen = QInputDialog::getItem(this, kChoiceTitle, kChoiceLabel, choice.entries(), 0, true, &ok);
+        // A cancelled choice records nothing: the doctor did not pick a code, so none is guessed for them.
+        if (!ok)
+            return false;
+        const codechoice::CodeCandidate candidate = choice.lookup(chosen);
+        cim = candidate.cim;
+        cisp = candidate.cisp;
+    } else {
+        const QStringList defaults = lastRow(db, kDefaultCodesSql.arg(rcId), 2);
+        cim = defaults.at(0);
+        cisp = defaults.at(1);
+    }
+    if (cisp.isEmpty())
+        cisp = lastRow(db, kDefaultCispSql.arg(rcId), 1).first();
+    return true;
+}

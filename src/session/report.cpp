@@ -1,0 +1,140 @@
+// The consultation report shown on the "Résultat" tab, and the two ways of copying it to the clipboard.
+#include "app/quorvel.h"
+#include "db/database.h"
+#include "session/reporttext.h"
+#include "session/sessioncolumns.h"
+
+#include "ui_quorvel.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDebug>
+#include <QHash>
+#include <QSqlQuery>
+#include <QStandardItemModel>
+
+namespace
+{
+
+const QString kCriterionTextSql = QStringLiteral(
+    "SELECT ref_definition.lib_criteres_fr FROM ref_definition WHERE (((ref_definition.ref_definition_seq)=%1))");
+const QString kCriterionOrderSql = QStringLiteral(" select  ordre from ref_definition  where  ref_definition_seq=%1 ");
+const int kReportTab = 1;
+
+// Criterion ids come from the table's hidden cells; only plain integers are put into a statement.
+bool isCriterionId(const QString &id)
+{
+    bool ok = false;
+    id.toLongLong(&ok);
+    return ok && !id.trimmed().isEmpty() && id == id.trimmed();
+}
+
+std::optional<QString> criterionText(const QSqlDatabase &db, const QString &id)
+{
+    if (!isCriterionId(id))
+        return std::nullopt;
+    QSqlQuery q(db);
+    if (!qdb::exec(q, kCriterionTextSql.arg(id)))
+        return std::nullopt;
+    if (!q.next()) {
+        qdb::stoppedOnError(q);
+        return std::nullopt;
+    }
+    return q.value(0).toString();
+}
+
+void copyToClipboard(const QString &text)
+{
+    QApplication::clipboard()->setText(text, QClipboard::Clipboard);
+}
+
+} // namespace
+
+void Quorvel::on_tabWidget_tabBarClicked(int index)
+{
+    if (index == kReportTab)
+        buildReport();
+}
+
+void Quorvel::on_btCopyToClipboard_clicked()
+{
+    // The box's own text, so whatever the doctor typed into the report is copied too.
+    copyToClipboard(ui->txtResult->toPlainText());
+}
+
+void Quorvel::on_btCopyToClipboard1_clicked()
+{
+    QTableView *view = ui->tableView;
+    const QModelIndex current = view->currentIndex();
+    if (!current.isValid() || !view->selectionModel()->isSelected(current))
+        return;
+    buildReport();
+    copyToClipboard(ui->txtResult->toPlainText());
+}
+
+void Quorvel::buildReport()
+{
+    ui->txtResult->clear();
+    if (sessionModel->rowCount() == 0)
+        return;
+
+    QString sex;
+    if (ui->rbHomme->isChecked())
+        sex = QStringLiteral("Homme");
+    else if (ui->rbFemme->isChecked())
+        sex = QStringLiteral("Féminin");
+
+    QVector<report::ReportRow> rows;
+    for (int row = 0; row < sessionModel->rowCount(); ++row) {
+        report::ReportRow r;
+        r.title = sessionCell(row, session::Title);
+        r.position = sessionCell(row, session::Position);
+        r.followUp = sessionCell(row, session::FollowUp);
+        r.cim = sessionCell(row, session::Cim);
+        r.cisp = sessionCell(row, session::Cisp);
+        r.asymptomatic = sessionCell(row, session::Asymptomatic);
+        r.ald = sessionCell(row, session::Ald);
+        r.criterionIds = report::splitCriteria(sessionCell(row, session::Criteria));
+        if (!r.criterionIds.isEmpty())
+            r.criterionIds = sortCriteriaByOrder(r.criterionIds);
+        rows << r;
+    }
+    const QString text =
+        report::reportText(ui->txtAge->text(), sex, rows, [this](const QString &id) { return criterionText(db, id); });
+    // Plain text: a title or criterion holding "<" must reach the patient file as written.
+    ui->txtResult->setPlainText(text);
+}
+
+QStringList Quorvel::sortCriteriaByOrder(const QStringList &ids)
+{
+    // One lookup per id: the order cannot change during one build.
+    QHash<QString, int> orders;
+    const auto orderOf = [this, &orders](const QString &id) {
+        auto it = orders.constFind(id);
+        if (it == orders.constEnd())
+            it = orders.insert(id, criterionOrder(id));
+        return it.value();
+    };
+    for (const QString &id : ids)
+        qDebug() << id << orderOf(id);
+    const QStringList sorted = report::sortByOrder(ids, orderOf);
+    qDebug() << "*******************************";
+    for (const QString &id : sorted)
+        qDebug() << id << orderOf(id);
+    return sorted;
+}
+
+int Quorvel::criterionOrder(const QString &id)
+{
+    if (!isCriterionId(id))
+        return -1;
+    int order = -1;
+    QSqlQuery q(db);
+    if (qdb::exec(q, kCriterionOrderSql.arg(id))) {
+        while (q.next())
+            order = q.value(0).toInt();
+        if (qdb::stoppedOnError(q))
+            order = -1;
+    }
+    return order;
+}

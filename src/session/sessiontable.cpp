@@ -1,0 +1,70 @@
+// The consultation table: its columns, look and selection rules, and the plain accessors the session uses.
+#include "app/quorvel.h"
+#include "session/sessioncolumns.h"
+
+#include "ui_quorvel.h"
+
+#include <QHeaderView>
+#include <QStandardItemModel>
+
+namespace session
+{
+
+QStringList headerTexts()
+{
+    return {QStringLiteral("Résultat de consultation"),
+            QStringLiteral("PD"),
+            QStringLiteral("CS"),
+            QStringLiteral("CIM 10"),
+            QStringLiteral("CISP"),
+            QStringLiteral("Asymptomatique"),
+            QStringLiteral("d"),
+            QStringLiteral("IdRC"),
+            QStringLiteral("ALD"),
+            QStringLiteral("Liste critère")};
+}
+
+QString flagText(bool on)
+{
+    return on ? QStringLiteral("Oui") : QStringLiteral("Non");
+}
+
+} // namespace session
+
+void Quorvel::setupSessionTable()
+{
+    const QStringList headers = session::headerTexts();
+    for (int column = 0; column < headers.size(); ++column)
+        sessionModel->setHeaderData(column, Qt::Horizontal, tr(headers.at(column).toUtf8().constData()), Qt::EditRole);
+
+    QTableView *view = ui->tableView;
+    view->setModel(sessionModel);
+    view->verticalHeader()->hide();
+    // Criteria and RC ids are bookkeeping for the report and the re-opening of a row, not for the doctor's eyes.
+    view->hideColumn(session::Criteria);
+    view->hideColumn(session::RcId);
+    view->hideColumn(session::CriteriaList);
+    ui->btUp->setEnabled(false);
+    ui->btDown->setEnabled(false);
+    // A row is changed through the form once re-opened, never by typing in a cell.
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setStyleSheet(QStringLiteral(" QTableView{ background-color: rgb(222,233,234);} QHeaderView::section { "
+                                       "background-color: rgb(22,91,160); color: white;};"));
+    // The headers' own minimums follow the bold window font: they would raise the rows above 19 pixels and keep
+    // the narrow PD and CS columns wider than their share of a small view.
+    view->horizontalHeader()->setMinimumSectionSize(0);
+    view->verticalHeader()->setMinimumSectionSize(19);
+    view->verticalHeader()->setDefaultSectionSize(19);
+}
+
+void Quorvel::clearSessionTable()
+{
+    for (int row = sessionModel->rowCount() - 1; row >= 0; --row)
+        sessionModel->removeRow(row);
+}
+
+QString Quorvel::sessionCell(int row, int column) const
+{
+    return sessionModel->data(sessionModel->index(row, column)).toString();
+}

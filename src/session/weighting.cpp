@@ -1,0 +1,37 @@
+// Weighting rules of a level of criteria (see weighting.h).
+#include "session/weighting.h"
+
+namespace weighting
+{
+
+void ClassTally::add(int weightClass)
+{
+    if (weightClass >= 0 && weightClass < kCountedClasses)
+        ++m_counts[weightClass];
+}
+
+void ClassTally::set(int weightClass, int count)
+{
+    if (weightClass >= 0 && weightClass < kCountedClasses)
+        m_counts[weightClass] = count;
+}
+
+int ClassTally::count(int weightClass) const
+{
+    return weightClass >= 0 && weightClass < kCountedClasses ? m_counts[weightClass] : 0;
+}
+
+bool levelRequirementsMet(const ClassTally &ticked, const ClassTally &level)
+{
+    if (ticked.count(0) != level.count(0))
+        return false;
+    // A class k (1..4) present in the level needs at least k ticked members, even when the level holds fewer:
+    // such an RC always triggers the question, and the doctor decides.
+    for (int k = 1; k < kCountedClasses; ++k) {
+        if (level.count(k) > 0 && ticked.count(k) < k)
+            return false;
+    }
+    return true;
+}
+
+} // namespace weighting

@@ -1,0 +1,95 @@
+// One consultation from start to end, as the doctor goes through it: search, tick, record two RCs (one with a
+// code choice), re-open one and change it, read the report and copy it.
+#include "sessionkit.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QTabBar>
+#include <QTabWidget>
+
+using namespace sessionkit;
+
+static const char *const kSql = R"sql(
+INSERT INTO ref_rc (ref_rc_seq, lib_rc, pa, pb, pc, pd, pz, code_cim_defaut, code_cisp_defaut) VALUES
+ (1, 'Angine', 1, 1, 1, 1, 0, 'J02.9', 'R74'), (2, 'Lombalgie', 1, 1, 1, 1, 1, 'M54.5', 'L03'),
+ (3, 'Vertige', 1, 1, 1, 1, 1, 'R42', 'N17');
+INSERT INTO ref_definition (ref_definition_seq, ref_rc_id, pere_fk, lib_criteres_fr, ordre, ref_ponder_id) VALUES
+ (11, 1, 0, 'fièvre', 2, 1), (12, 1, 0, 'odynophagie', 1, 1), (13, 1, 11, 'adénopathie cervicale', 3, NULL),
+ (21, 2, 0, 'douleur lombaire', 1, 1), (22, 2, 0, 'raideur matinale', 2, NULL), (31, 3, 0, 'rotatoire', 1, NULL);
+INSERT INTO ref_l_rc_cim10 (ref_lrccim_seq, ref_rc_id, code_cim_1, code_cim_2, soustitre, code_cisp) VALUES
+ (1, 1, 'J03', NULL, 'amygdalite', 'R76'), (2, 1, 'J02.0', NULL, 'streptococcique', 'R72');
+INSERT INTO ref_combi_criteres_cim (ref_lrccim_id, ref_definition_id) VALUES (1, 11), (1, 12), (2, 12);
+)sql";
+
+class TestConsultation : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { testkit::useDictionary(QString::fromUtf8(kSql)); }
+    void cleanup() { QVERIFY(!QApplication::activeModalWidget()); }
+    void wholeConsultation();
+};
+
+void TestConsultation::wholeConsultation()
+{
+    Quorvel w;
+    w.show();
+    auto *keyword = widget<QLineEdit>(w, "txtSearchCriteria");
+    testkit::ModalWatcher watcher;
+
+    // Low back pain, code N without its mandatory criterion: the doctor confirms.
+    QTest::keyClicks(keyword, QStringLiteral("lomb"));
+    QCOMPARE(testkit::itemTexts(rcList(w)), QStringList{QStringLiteral("Lombalgie")});
+    testkit::clickItem(rcList(w), QStringLiteral("Lombalgie"));
+    testkit::clickItem(criteria(w), QStringLiteral("raideur matinale"));
+    click(w, "rdPos_A");
+    click(w, "rdCodeN");
+    watcher.setAnswer(testkit::pressButton(QStringLiteral("Oui")));
+    click(w, "btAjouterRC");
+    QCOMPARE(rowCount(w), 1);
+
+    // Sore throat: ticking the lymph nodes ticks the fever above them; two rules apply, the doctor picks one.
+    keyword->selectAll();
+    QTest::keyClicks(keyword, QStringLiteral("ang"));
+    testkit::clickItem(rcList(w), QStringLiteral("Angine"));
+    testkit::clickItem(criteria(w), QStringLiteral("adénopathie cervicale"));
+    testkit::clickItem(criteria(w), QStringLiteral("odynophagie"));
+    QCOMPARE(testkit::selectedTexts(criteria(w)), QStringList({"odynophagie", "fièvre", "adénopathie cervicale"}));
+    click(w, "rdPos_C");
+    click(w, "rdCodeP");
+    click(w, "chkALD");
+    watcher.setAnswer(testkit::chooseItem(QStringLiteral("J03 : amygdalite")));
+    click(w, "btAjouterRC");
+    QCOMPARE(watcher.seen.size(), 2);
+    QCOMPARE(watcher.seen.at(1).title, QStringLiteral("Choix du code CIM10"));
+    QCOMPARE(rowCount(w), 2);
+
+    // Back to the low back pain, hidden by the keyword: now a review, and without symptoms.
+    testkit::clickRow(table(w), 0);
+    QCOMPARE(rcList(w)->currentItem()->text(), QStringLiteral("Lombalgie"));
+    click(w, "rdCodeR");
+    click(w, "chkAsymptomique");
+
+    QTest::keyClicks(widget<QLineEdit>(w, "txtAge"), QStringLiteral("52"));
+    click(w, "rbHomme");
+    QTabBar *bar = widget<QTabWidget>(w, "tabWidget")->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
+    click(w, "btCopyToClipboard");
+
+    QCOMPARE(QApplication::clipboard()->text(),
+             QStringLiteral(" ( Age : 52 , Sexe : Homme ) \n \n"
+                            " Lombalgie (A, R)  Asymptomatique   ALD : Non   CODE CIM 10 : M54.5  CODE CISP : L03\n"
+                            " raideur matinale\n"
+                            "\n"
+                            " Angine (C, P)  ALD : Oui   CODE CIM 10 : J03  CODE CISP : R76\n"
+                            " odynophagie\n"
+                            " fièvre\n"
+                            " adénopathie cervicale\n"
+                            "\n"));
+    QCOMPARE(watcher.seen.size(), 2);
+}
+
+QTEST_MAIN(TestConsultation)
+#include "test_consultation.moc"

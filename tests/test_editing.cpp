@@ -1,0 +1,253 @@
+// The consultation table once rows are recorded: its set-up, re-opening a row into the form, writing the form
+// back into the row, moving rows, deleting them.
+#include "sessionkit.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace sessionkit;
+
+static const char *const kSql = R"sql(
+INSERT INTO ref_rc (ref_rc_seq, lib_rc, pa, pb, pc, pd, pz, code_cim_defaut, code_cisp_defaut) VALUES
+ (1, 'Angine', 1, 1, 1, 1, 1, 'J02', 'R74'), (2, 'Bronchite', 1, 1, 1, 1, 1, 'J40', 'R78'),
+ (3, 'Zona', 1, 1, 1, 1, 1, 'B02', 'S70');
+INSERT INTO ref_definition (ref_definition_seq, ref_rc_id, pere_fk, lib_criteres_fr, ordre) VALUES
+ (11, 1, 0, 'fièvre', 1), (12, 1, 0, 'odynophagie', 2), (13, 1, 11, 'adénopathie', 3),
+ (21, 2, 0, 'toux', 1), (31, 3, 0, 'éruption', 1);
+)sql";
+
+static QList<QStringList> snapshot(Quorvel &w)
+{
+    QList<QStringList> rows;
+    for (int row = 0; row < rowCount(w); ++row)
+        rows << rowCells(w, row);
+    return rows;
+}
+
+static QPushButton *button(Quorvel &w, const char *name)
+{
+    return widget<QPushButton>(w, name);
+}
+
+class TestEditing : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { testkit::useDictionary(QString::fromUtf8(kSql)); }
+    void cleanup() { QVERIFY(!QApplication::activeModalWidget()); }
+
+    void tableIsSetUpForWholeRowsOnly();
+    void formWritesOnlyIntoReopenedRow_data();
+    void formWritesOnlyIntoReopenedRow();
+    void reopeningRestoresTheFormAndMoveButtons();
+    void movesKeepEveryCell();
+    void deletingReopensFirstRow();
+    void deletingOnlyRowReturnsToList();
+    void noCriterionButtonLeavesReopenedRow();
+};
+
+void TestEditing::tableIsSetUpForWholeRowsOnly()
+{
+    Quorvel w;
+    w.show();
+    QTableView *view = table(w);
+    QStringList headers;
+    for (int column = 0; column < 10; ++column)
+        headers << model(w)->headerData(column, Qt::Horizontal).toString();
+    QCOMPARE(headers, QStringList({"Résultat de consultation", "PD", "CS", "CIM 10", "CISP", "Asymptomatique", "d",
+                                   "IdRC", "ALD", "Liste critère"}));
+    QCOMPARE(view->styleSheet(), QStringLiteral(" QTableView{ background-color: rgb(222,233,234);} QHeaderView::section"
+                                                " { background-color: rgb(22,91,160); color: white;};"));
+    QCOMPARE(view->editTriggers(), QAbstractItemView::NoEditTriggers);
+    QCOMPARE(view->selectionMode(), QAbstractItemView::SingleSelection);
+    QCOMPARE(view->selectionBehavior(), QAbstractItemView::SelectRows);
+    QVERIFY(view->verticalHeader()->isHidden());
+    QVERIFY(!button(w, "btUp")->isEnabled() && !button(w, "btDown")->isEnabled());
+
+    record(w, QStringLiteral("Angine"), {}, "rdPos_A", "rdCodeP");
+    record(w, QStringLiteral("Zona"), {}, "rdPos_A", "rdCodeP");
+    for (int column = 0; column < 10; ++column)
+        QCOMPARE(view->isColumnHidden(column), column == 6 || column == 7 || column == 9);
+    QCOMPARE(view->rowHeight(1), 19);
+
+    testkit::clickRow(view, 0, 3);
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(model(w)->index(0, 3)).center());
+    QVERIFY(view->viewport()->findChildren<QLineEdit *>().isEmpty());
+    QVERIFY(view->selectionModel()->isRowSelected(0, QModelIndex()));
+    QVERIFY(!view->selectionModel()->isRowSelected(1, QModelIndex()));
+
+    // Column widths follow the view's own width on every resize.
+    const QList<QPair<int, QList<int>>> widths = {{100, {43, 8, 8, 16, 16, 16}}, {0, {0, 0, 0, 0, 0, 0}}};
+    for (const auto &expected : widths) {
+        view->resize(expected.first, 80);
+        QList<int> actual;
+        for (int column : {0, 1, 2, 3, 4, 8})
+            actual << view->columnWidth(column);
+        QCOMPARE(actual, expected.second);
+    }
+}
+
+void TestEditing::formWritesOnlyIntoReopenedRow_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("position C") << "rdPos_C" << 1 << "C";
+    QTest::newRow("position Z") << "rdPos_Z" << 1 << "Z";
+    QTest::newRow("follow-up N") << "rdCodeN" << 2 << "N";
+    QTest::newRow("follow-up P") << "rdCodeP" << 2 << "P";
+    QTest::newRow("asymptomatic") << "chkAsymptomique" << 5 << "Oui";
+    QTest::newRow("ALD") << "chkALD" << 8 << "Oui";
+}
+
+void TestEditing::formWritesOnlyIntoReopenedRow()
+{
+    QFETCH(QString, control);
+    QFETCH(int, column);
+    QFETCH(QString, written);
+    Quorvel w;
+    w.show();
+    record(w, QStringLiteral("Angine"), {}, "rdPos_A", "rdCodeR");
+    record(w, QStringLiteral("Bronchite"), {}, "rdPos_B", "rdCodeR");
+    const QList<QStringList> before = snapshot(w);
+
+    // An RC picked in the list is a draft for the next recording: the table stays as it was.
+    testkit::clickItem(rcList(w), QStringLiteral("Zona"));
+    click(w, qPrintable(control));
+    QCOMPARE(snapshot(w), before);
+
+    testkit::clickRow(table(w), 1);
+    click(w, qPrintable(control));
+    QList<QStringList> after = before;
+    after[1][column] = written;
+    QCOMPARE(snapshot(w), after);
+}
+
+void TestEditing::reopeningRestoresTheFormAndMoveButtons()
+{
+    Quorvel w;
+    w.show();
+    testkit::clickItem(rcList(w), QStringLiteral("Angine"));
+    tick(w, {QStringLiteral("adénopathie"), QStringLiteral("fièvre")});
+    click(w, "rdPos_C");
+    click(w, "rdCodeR");
+    click(w, "chkAsymptomique");
+    click(w, "chkALD");
+    click(w, "btAjouterRC");
+    record(w, QStringLiteral("Bronchite"), {}, "rdPos_A", "rdCodeP");
+    record(w, QStringLiteral("Zona"), {}, "rdPos_A", "rdCodeP");
+
+    testkit::LogCapture log;
+    testkit::clickRow(table(w), 0);
+    QCOMPARE(rcList(w)->currentItem()->text(), QStringLiteral("Angine"));
+    QCOMPARE(testkit::selectedTexts(criteria(w)), QStringList({"fièvre", "adénopathie"}));
+    for (const char *name : {"rdPos_C", "rdCodeR", "chkAsymptomique", "chkALD"})
+        QVERIFY2(widget<QAbstractButton>(w, name)->isChecked(), name);
+    QCOMPARE(log.count(QStringLiteral(" désactivation de bouton up")), 1);
+    // Angine was not the list's current RC: its load ran during the re-open and left both buttons off.
+    QVERIFY(!button(w, "btUp")->isEnabled() && !button(w, "btDown")->isEnabled());
+
+    const QList<QPair<int, QPair<bool, bool>>> upDown = {{0, {false, true}}, {1, {true, true}}, {2, {true, false}}};
+    for (const auto &expected : upDown) {
+        testkit::clickRow(table(w), expected.first);
+        testkit::clickRow(table(w), expected.first);
+        QCOMPARE(button(w, "btUp")->isEnabled(), expected.second.first);
+        QCOMPARE(button(w, "btDown")->isEnabled(), expected.second.second);
+    }
+}
+
+void TestEditing::movesKeepEveryCell()
+{
+    Quorvel w;
+    w.show();
+    record(w, QStringLiteral("Angine"), {QStringLiteral("fièvre"), QStringLiteral("odynophagie")}, "rdPos_A",
+           "rdCodeP");
+    record(w, QStringLiteral("Bronchite"), {QStringLiteral("toux")}, "rdPos_B", "rdCodeR");
+    record(w, QStringLiteral("Zona"), {}, "rdPos_C", "rdCodeN");
+    const QList<QStringList> rows = snapshot(w);
+    testkit::clickRow(table(w), 1);
+    testkit::clickRow(table(w), 1);
+
+    click(w, "btUp");
+    QCOMPARE(snapshot(w), QList<QStringList>({rows[1], rows[0], rows[2]}));
+    QCOMPARE(table(w)->currentIndex().row(), 0);
+    QVERIFY(!button(w, "btUp")->isEnabled() && button(w, "btDown")->isEnabled());
+    QMetaObject::invokeMethod(&w, "on_btUp_clicked"); // the first row has nowhere to go
+    QCOMPARE(snapshot(w), QList<QStringList>({rows[1], rows[0], rows[2]}));
+
+    click(w, "btDown");
+    click(w, "btDown");
+    QCOMPARE(snapshot(w), QList<QStringList>({rows[0], rows[2], rows[1]}));
+    QCOMPARE(table(w)->currentIndex().row(), 2);
+    QVERIFY(table(w)->selectionModel()->isRowSelected(2, QModelIndex()));
+    QVERIFY(button(w, "btUp")->isEnabled() && !button(w, "btDown")->isEnabled());
+    QMetaObject::invokeMethod(&w, "on_btDown_clicked");
+    QCOMPARE(snapshot(w), QList<QStringList>({rows[0], rows[2], rows[1]}));
+
+    // The moved row, its id now held as text, still re-opens its own RC and criteria.
+    testkit::clickRow(table(w), 2);
+    QCOMPARE(rcList(w)->currentItem()->text(), QStringLiteral("Bronchite"));
+    QCOMPARE(testkit::selectedTexts(criteria(w)), QStringList{QStringLiteral("toux")});
+}
+
+void TestEditing::deletingReopensFirstRow()
+{
+    Quorvel w;
+    w.show();
+    const char *positions[] = {"rdPos_A", "rdPos_A", "rdPos_A", "rdPos_B", "rdPos_B"};
+    const QStringList titles = {"Angine", "Bronchite", "Zona", "Angine", "Bronchite"};
+    for (int i = 0; i < 5; ++i)
+        record(w, titles[i], {}, positions[i], "rdCodeP");
+    testkit::clickRow(table(w), 2);
+    click(w, "btSupprimerRC");
+    QCOMPARE(rowCount(w), 4);
+    QCOMPARE(rowCells(w, 2).at(0) + rowCells(w, 2).at(1), QStringLiteral("AngineB"));
+    QCOMPARE(table(w)->currentIndex().row(), 0);
+    QCOMPARE(rcList(w)->currentItem()->text(), QStringLiteral("Angine"));
+    QVERIFY(widget<QAbstractButton>(w, "rdPos_A")->isChecked());
+    click(w, "rdPos_D"); // the first row is re-opened: the form writes into it
+    QCOMPARE(rowCells(w, 0).at(1), QStringLiteral("D"));
+}
+
+void TestEditing::deletingOnlyRowReturnsToList()
+{
+    Quorvel w;
+    w.show();
+    record(w, QStringLiteral("Zona"), {}, "rdPos_A", "rdCodeP");
+    // A click in the RC list unselects the row: nothing to delete until a row is chosen again.
+    testkit::clickItem(rcList(w), QStringLiteral("Bronchite"));
+    click(w, "btSupprimerRC");
+    QCOMPARE(rowCount(w), 1);
+    testkit::clickRow(table(w), 0);
+    click(w, "btSupprimerRC");
+    QCOMPARE(rowCount(w), 0);
+    QCOMPARE(rcList(w)->currentItem()->text(), QStringLiteral("Angine"));
+    QCOMPARE(testkit::itemTexts(criteria(w)), QStringList({"fièvre", "odynophagie", "adénopathie"}));
+    // Back to a list RC, and the row count started again from nothing.
+    click(w, "rdPos_B");
+    click(w, "rdCodeR");
+    click(w, "btAjouterRC");
+    QCOMPARE(rowCount(w), 1);
+    QCOMPARE(rowCells(w, 0).mid(0, 3), QStringList({"Angine", "B", "R"}));
+}
+
+void TestEditing::noCriterionButtonLeavesReopenedRow()
+{
+    Quorvel w;
+    w.show();
+    record(w, QStringLiteral("Angine"), {QStringLiteral("fièvre")}, "rdPos_A", "rdCodeP");
+    click(w, "chkAsymptomique");
+    click(w, "btAjouterRC");
+    testkit::clickRow(table(w), 1);
+    const QList<QStringList> before = snapshot(w);
+    QCOMPARE(testkit::selectedTexts(criteria(w)), QStringList{QStringLiteral("fièvre")});
+    click(w, "btAucunCritere");
+    QVERIFY(criteria(w)->selectedItems().isEmpty());
+    QCOMPARE(snapshot(w), before);
+}
+
+QTEST_MAIN(TestEditing)
+#include "test_editing.moc"

@@ -1,0 +1,173 @@
+// The consultation report on the "Résultat" tab and the two copy buttons.
+#include "sessionkit.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTextEdit>
+
+using namespace sessionkit;
+
+// Angine's criteria are listed in one order and reported in another (ordre 3, 1, 2, with a tie at 2).
+static const char *const kSql = R"sql(
+INSERT INTO ref_rc (ref_rc_seq, lib_rc, pa, pb, pc, pd, pz, code_cim_defaut, code_cisp_defaut) VALUES
+ (1, 'Angine', 1, 1, 1, 1, 1, 'J02', 'R74'), (2, 'Zona', 1, 1, 1, 1, 1, 'B02/G53', 'S70');
+INSERT INTO ref_definition (ref_definition_seq, ref_rc_id, pere_fk, lib_criteres_fr, ordre) VALUES
+ (11, 1, 0, 'fièvre', 3), (12, 1, 0, 'odynophagie', 1), (13, 1, 0, 'adénopathie', 2), (14, 1, 0, 'exsudat', 2),
+ (21, 2, 0, 'éruption', 1);
+)sql";
+
+static const QString kAngineLine = QStringLiteral(" Angine (B, P)  ALD : Non   CODE CIM 10 : J02  CODE CISP : R74\n");
+
+static void clickResultTab(Quorvel &w)
+{
+    QTabBar *bar = widget<QTabWidget>(w, "tabWidget")->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
+}
+
+static QString shownReport(Quorvel &w)
+{
+    return widget<QTextEdit>(w, "txtResult")->toPlainText();
+}
+
+class TestReport : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { testkit::useDictionary(QString::fromUtf8(kSql)); }
+    void cleanup() { QVERIFY(!QApplication::activeModalWidget()); }
+
+    void patientLineAndFlags_data();
+    void patientLineAndFlags();
+    void criteriaFollowDictionaryOrder_data();
+    void criteriaFollowDictionaryOrder();
+    void onlyTabBarClickRebuilds();
+    void copyUnderTableNeedsSelectedRow();
+};
+
+void TestReport::patientLineAndFlags_data()
+{
+    QTest::addColumn<QString>("age");
+    QTest::addColumn<QString>("sex"); // radio to click, or ""
+    QTest::addColumn<QStringList>("flags");
+    QTest::addColumn<QString>("report");
+    const QString codes = QStringLiteral("  CODE CIM 10 : J02  CODE CISP : R74\n\n");
+    QTest::newRow("age and man") << "45"
+                                 << "rbHomme" << QStringList()
+                                 << " ( Age : 45 , Sexe : Homme ) \n \n Angine (B, P)  ALD : Non " + codes;
+    QTest::newRow("woman, asymptomatic") << ""
+                                         << "rbFemme" << QStringList{"chkAsymptomique"}
+                                         << "(Sexe : Féminin ) \n \n Angine (B, P)  Asymptomatique   ALD : Non " +
+                                                codes;
+    QTest::newRow("age, ALD") << "7"
+                              << "" << QStringList{"chkALD"} << "(Age : 7 ) \n \n Angine (B, P)  ALD : Oui " + codes;
+    QTest::newRow("no profile, both flags")
+        << ""
+        << "" << QStringList{"chkAsymptomique", "chkALD"} << " Angine (B, P)  Asymptomatique   ALD : Oui " + codes;
+}
+
+void TestReport::patientLineAndFlags()
+{
+    QFETCH(QString, age);
+    QFETCH(QString, sex);
+    QFETCH(QStringList, flags);
+    QFETCH(QString, report);
+    Quorvel w;
+    w.show();
+    QTest::keyClicks(widget<QLineEdit>(w, "txtAge"), age);
+    if (!sex.isEmpty())
+        click(w, qPrintable(sex));
+    clickResultTab(w);
+    QCOMPARE(shownReport(w), QString()); // no row, no patient line either
+    testkit::clickItem(rcList(w), QStringLiteral("Angine"));
+    for (const QString &flag : flags)
+        click(w, qPrintable(flag));
+    click(w, "rdPos_B");
+    click(w, "rdCodeP");
+    click(w, "btAjouterRC");
+    clickResultTab(w);
+    QCOMPARE(shownReport(w), report);
+}
+
+void TestReport::criteriaFollowDictionaryOrder_data()
+{
+    QTest::addColumn<QString>("criteriaCell");
+    QTest::addColumn<QString>("lines");
+    QTest::newRow("orders 3, 1, 2") << "11;12;13"
+                                    << " odynophagie\n adénopathie\n fièvre\n";
+    QTest::newRow("tie keeps sequence") << "14;11;13"
+                                        << " exsudat\n adénopathie\n fièvre\n";
+    QTest::newRow("tie, other sequence") << "13;14"
+                                         << " adénopathie\n exsudat\n";
+    QTest::newRow("unreadable criterion left out") << "11;999;12"
+                                                   << " odynophagie\n fièvre\n";
+    QTest::newRow("no criterion") << ""
+                                  << "";
+}
+
+void TestReport::criteriaFollowDictionaryOrder()
+{
+    QFETCH(QString, criteriaCell);
+    QFETCH(QString, lines);
+    Quorvel w;
+    w.show();
+    record(w, QStringLiteral("Angine"), {}, "rdPos_B", "rdCodeP");
+    record(w, QStringLiteral("Zona"), {QStringLiteral("éruption")}, "rdPos_D", "rdCodeR");
+    model(w)->setData(model(w)->index(0, 6), criteriaCell);
+    clickResultTab(w);
+    QCOMPARE(shownReport(w), kAngineLine + lines + "\n" +
+                                 " Zona (D, R)  ALD : Non   CODE CIM 10 : B02/G53  CODE CISP : S70\n éruption\n\n");
+}
+
+void TestReport::onlyTabBarClickRebuilds()
+{
+    Quorvel w;
+    w.show();
+    auto *tabs = widget<QTabWidget>(w, "tabWidget");
+    auto *box = widget<QTextEdit>(w, "txtResult");
+    record(w, QStringLiteral("Angine"), {}, "rdPos_B", "rdCodeP");
+    clickResultTab(w);
+    const QString built = kAngineLine + "\n";
+    QCOMPARE(shownReport(w), built);
+
+    box->setPlainText(QStringLiteral("revu par le médecin"));
+    tabs->setCurrentIndex(0);
+    tabs->setCurrentIndex(1); // reached without the tab bar: the doctor's text stays
+    QCOMPARE(shownReport(w), QStringLiteral("revu par le médecin"));
+    click(w, "btCopyToClipboard");
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("revu par le médecin"));
+
+    clickResultTab(w); // a click on the tab already shown builds again
+    QCOMPARE(shownReport(w), built);
+    box->setPlainText(QStringLiteral("revu"));
+    click(w, "btCopyToClipboard1");
+    QCOMPARE(QApplication::clipboard()->text(), built);
+}
+
+void TestReport::copyUnderTableNeedsSelectedRow()
+{
+    Quorvel w;
+    w.show();
+    QClipboard *clipboard = QApplication::clipboard();
+    clipboard->setText(QStringLiteral("avant"));
+    click(w, "btCopyToClipboard1");
+    QCOMPARE(clipboard->text(), QStringLiteral("avant"));
+
+    record(w, QStringLiteral("Angine"), {}, "rdPos_B", "rdCodeP");
+    click(w, "btCopyToClipboard1"); // the recorded row is selected
+    QCOMPARE(clipboard->text(), kAngineLine + "\n");
+
+    clipboard->setText(QStringLiteral("avant"));
+    testkit::clickItem(rcList(w), QStringLiteral("Zona"));
+    click(w, "btCopyToClipboard1");
+    QCOMPARE(clipboard->text(), QStringLiteral("avant"));
+    testkit::clickRow(table(w), 0);
+    click(w, "btCopyToClipboard1");
+    QCOMPARE(clipboard->text(), kAngineLine + "\n");
+}
+
+QTEST_MAIN(TestReport)
+#include "test_report.moc"
