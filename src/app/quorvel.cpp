@@ -38,6 +38,8 @@ Quorvel::Quorvel(QWidget *parent) : QDialog(parent)
     ui->listCritique->verticalHeader()->hide();
     ui->listCritique->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ui->listCritique->setSelectionMode(QAbstractItemView::SingleSelection);
+    // The bold window font raises the header's minimum above 19 px; lower it so the row height holds.
+    ui->listCritique->verticalHeader()->setMinimumSectionSize(19);
     ui->listCritique->verticalHeader()->setDefaultSectionSize(19);
 
     ui->List_Criteres->setSelectionMode(QAbstractItemView::MultiSelection);
@@ -46,6 +48,9 @@ Quorvel::Quorvel(QWidget *parent) : QDialog(parent)
     openDictionary();
 
     ui->List_RefRC->setSortingEnabled(false);
+    // Each keystroke refills this list; sizing every row from the first one instead of measuring each title keeps
+    // that refill cheap on large dictionaries. A title wider than the list is elided, and its tool tip shows it whole.
+    ui->List_RefRC->setUniformItemSizes(true);
     loadAllRcs(ui->List_RefRC);
     ui->tableView->setSelectionBehavior(QAbstractItemView::SelectRows);
 
