@@ -4,7 +4,8 @@
 #   bash tools/draw_images.sh        # from anywhere; needs `convert`, root only if fonts are missing
 #
 # Writes resources/images/* (compiled in through resources/quorvel.qrc) and
-# resources/p_halvane.png (copied next to the executable by the build).
+# resources/p_halvane.png (copied next to the executable by the build), and the menu icons
+# resources/desktop/quorvel-{48,128,256}.png (installed into the hicolor theme by the Debian package).
 # Running it again gives byte-identical files, so the pictures stay stable in git.
 set -euo pipefail
 
@@ -243,4 +244,19 @@ convert -size 641x651 "xc:$PAPER" \
     -annotate +0+20 'Pensés avec des médecins généralistes' \
     $(save_opts "$ROOT/resources/p_halvane.png") "$ROOT/resources/p_halvane.png"
 
-echo "Pictures written to $IMG and $ROOT/resources/p_halvane.png"
+# --- Menu icons, 48/128/256, for the desktop's hicolor theme -------------------------
+# The window icon's drawing at 4 times its scale: 768 divides evenly into all three sizes,
+# so a desktop menu never shows the 48-pixel icon blown up.
+DESKTOP=$ROOT/resources/desktop
+mkdir -p "$DESKTOP"
+q_mark white 344 328 184 80 "$BLUE"
+convert -size 768x768 xc:none \
+    -fill "$BLUE" -draw "roundrectangle 24,24 743,743 144,144" \
+    "${MARK[@]}" \
+    -strip "$TMP/menu-icon.png"
+for s in 48 128 256; do
+    # shellcheck disable=SC2046
+    convert "$TMP/menu-icon.png" -filter Box -resize "${s}x${s}" $(save_opts "quorvel-$s.png") "$DESKTOP/quorvel-$s.png"
+done
+
+echo "Pictures written to $IMG, $ROOT/resources/p_halvane.png and $DESKTOP"

@@ -22,7 +22,9 @@ bool exec(QSqlQuery &query, const QString &sql)
 {
     if (query.exec(sql))
         return true;
-    qDebug().noquote() << query.lastError().text();
+    // On a connection that never opened the driver reports nothing: an empty line would hide why the lists stay empty.
+    const QString error = query.lastError().text();
+    qDebug().noquote() << (error.trimmed().isEmpty() ? QStringLiteral("Dictionary not open: statement not run") : error);
     return false;
 }
 

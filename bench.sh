@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Sets up, builds (Release, in build-bench/) and runs the performance benchmark on generated dictionaries at
+# scales 1, 10 and 100, printing one CSV row per scale and operation: scale,operation,app_ms,floor_ms,ratio.
+# Details (slowest keystroke, maximum sample, repaint time, statement counts) go to standard error.
+# Usage: ./bench.sh [scale...]     e.g. ./bench.sh 1 10
+set -euo pipefail
+cd "$(dirname "$0")"
+source tools/ensure-packages.sh
+quorvel_ensure_packages
+
+scales=("$@")
+[ ${#scales[@]} -eq 0 ] && scales=(1 10 100)
+
+build=build-bench
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DQUORVEL_BUILD_TESTS=OFF >/dev/null
+cmake --build "$build" -j"$(nproc)" --target quorvel_bench >/dev/null
+QT_QPA_PLATFORM=offscreen "$build/bench/app/quorvel_bench" --scales "${scales[@]}"

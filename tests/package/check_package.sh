@@ -1,0 +1,119 @@
+#!/usr/bin/env bash
+# Builds the Debian package from a finished build directory and checks what a practice would install:
+# the application directory under /opt/quorvel, the /usr/bin link, the menu launcher and icons, the
+# dependencies, the kept config.ini; then, where an X server can be faked, runs the unpacked program.
+#
+#   tests/package/check_package.sh BUILD_DIR WORK_DIR VERSION [SMOKE_SCRIPT]
+#
+# Nothing is installed on the system: the package is only unpacked into WORK_DIR.
+set -euo pipefail
+
+build=$(cd "$1" && pwd)
+work=$2
+version=$3
+smoke=${4:-}
+
+rm -rf "$work"
+mkdir -p "$work"
+work=$(cd "$work" && pwd)
+
+failures=0
+check() { # check DESCRIPTION COMMAND...: runs COMMAND, reports and counts a failure without stopping
+    local what=$1
+    shift
+    if "$@"; then
+        echo "ok: $what"
+    else
+        echo "FAIL: $what" >&2
+        failures=$((failures + 1))
+    fi
+}
+
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1 || {
+    cat "$work/cpack.log" >&2
+    echo "FAIL: cpack could not build the package" >&2
+    exit 1
+}
+
+deb=$work/out/quorvel_${version}_amd64.deb
+[ -f "$deb" ] || {
+    ls "$work/out" >&2
+    echo "FAIL: no $(basename "$deb") was written" >&2
+    exit 1
+}
+echo "package: $deb"
+
+dpkg-deb -c "$deb" >"$work/contents.txt"
+# Entries as "MODE PATH[ -> TARGET]", without owner, size and date.
+awk '{ mode = $1; $1 = $2 = $3 = $4 = $5 = ""; sub(/^ +/, ""); print mode " " $0 }' "$work/contents.txt" \
+    >"$work/entries.txt"
+has_entry() { grep -qxF -- "$1" "$work/entries.txt"; }
+
+check "the program, executable" has_entry "-rwxr-xr-x ./opt/quorvel/quorvel"
+check "config.ini beside it" has_entry "-rw-r--r-- ./opt/quorvel/config.ini"
+check "the sample dictionary" has_entry "-rw-r--r-- ./opt/quorvel/quorvel.sqlite"
+check "the publisher picture" has_entry "-rw-r--r-- ./opt/quorvel/images/p_halvane.png"
+if [ -x "$build/quorvel-check" ]; then
+    check "quorvel-check beside the program" has_entry "-rwxr-xr-x ./opt/quorvel/quorvel-check"
+fi
+check "the /usr/bin link to the program" has_entry "lrwxrwxrwx ./usr/bin/quorvel -> /opt/quorvel/quorvel"
+check "the menu launcher" has_entry "-rw-r--r-- ./usr/share/applications/quorvel.desktop"
+for size in 48 128 256; do
+    check "the ${size}px icon" has_entry "-rw-r--r-- ./usr/share/icons/hicolor/${size}x${size}/apps/quorvel.png"
+done
+check "every file owned by root" test -z "$(awk '$2 != "root/root"' "$work/contents.txt")"
+# Anything else (a build path, a stray directory) would be laid on the doctor's machine for nothing.
+strays=$(grep -v -E ' \./(opt/|opt/quorvel/.*|usr/|usr/bin/|usr/bin/quorvel( -> .*)?|usr/share/|usr/share/applications/.*|usr/share/icons/(hicolor/.*)?)$' \
+    "$work/entries.txt" || true)
+check "no file outside the application directory, link, launcher and icons" test -z "$strays"
+[ -z "$strays" ] || echo "$strays" >&2
+
+field() { dpkg-deb -f "$deb" "$1"; }
+check "package name" test "$(field Package)" = quorvel
+check "version" test "$(field Version)" = "$version"
+check "architecture" test "$(field Architecture)" = amd64
+depends=$(field Depends)
+echo "Depends: $depends"
+# Package names alone, alternatives included, without their version constraints.
+tr ',|' '\n' <<<"$depends" | sed 's/^ *//; s/ .*//' >"$work/depends.txt"
+for dependency in libqt5sql5-sqlite libqt5widgets5 libqt5gui5 libqt5sql5 libqt5core5a libc6 libstdc++6; do
+    check "depends on $dependency" grep -qxF "$dependency" "$work/depends.txt"
+done
+
+dpkg-deb -e "$deb" "$work/control"
+check "config.ini kept on upgrade (conffile)" grep -qxF /opt/quorvel/config.ini "$work/control/conffiles"
+
+root=$work/root
+dpkg-deb -x "$deb" "$root"
+app=$root/opt/quorvel
+check "config.ini as built" cmp -s "$app/config.ini" "$build/config.ini"
+check "the dictionary as built" cmp -s "$app/quorvel.sqlite" "$build/quorvel.sqlite"
+check "a stripped program" bash -c "file -L '$app/quorvel' | grep -q ', stripped'"
+
+desktop=$root/usr/share/applications/quorvel.desktop
+for line in "Type=Application" "Name=Quorvel" "Exec=quorvel" "Icon=quorvel" "Terminal=false" \
+    "Categories=Office;MedicalSoftware;"; do
+    check "launcher line $line" grep -qxF -- "$line" "$desktop"
+done
+check "launcher comment in French" grep -qE '^Comment=.*(é|è|à)' "$desktop"
+if command -v desktop-file-validate >/dev/null; then
+    # Hints (suggestions of further categories) are not errors; anything else is.
+    check "launcher valid for the desktop" bash -c "! desktop-file-validate '$desktop' | grep -v ': hint: '"
+fi
+if command -v identify >/dev/null; then
+    for size in 48 128 256; do
+        icon=$root/usr/share/icons/hicolor/${size}x${size}/apps/quorvel.png
+        check "the ${size}px icon measures ${size}x${size}" test "$(identify -format '%m %wx%h' "$icon")" = "PNG ${size}x${size}"
+    done
+fi
+
+# The unpacked program, run as the installed one would be (through a link, from its own directory).
+if [ -n "$smoke" ] && command -v xvfb-run >/dev/null && command -v xdotool >/dev/null; then
+    check "the unpacked program runs" bash "$smoke" "$app" "$work/smoke"
+fi
+
+if [ "$failures" -ne 0 ]; then
+    echo "$failures check(s) failed; package contents in $work/contents.txt" >&2
+    exit 1
+fi
+echo "package checks passed"

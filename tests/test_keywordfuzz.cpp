@@ -1,0 +1,447 @@
+// Keyword fuzzing: thousands of generated keywords typed or pasted into the keyword box, in both search modes and
+// under every patient profile; each list must equal the one a separate SQLite connection gives with the keyword
+// bound as a parameter, and no statement may ever fail.
+#include "app/quorvel.h"
+#include "testkit.h"
+
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QRandomGenerator>
+#include <QTest>
+#include <QTextCodec>
+#include <optional>
+#include <sqlite3.h>
+
+namespace
+{
+
+// Pieces that break naive SQL building or text handling: quotes, LIKE wildcards, backslashes, control
+// characters, astral characters, right-to-left text and the accents the search folds (and some it does not).
+const QStringList &fragments()
+{
+    static const QStringList pieces = {
+        QStringLiteral("TOUX"),
+        QStringLiteral("toux"),
+        QStringLiteral("angine"),
+        QStringLiteral("Fièvre"),
+        QStringLiteral("fievre"),
+        QStringLiteral("Généralisé"),
+        QStringLiteral("GENERALISE"),
+        QStringLiteral("é"),
+        QStringLiteral("É"),
+        QStringLiteral("ê"),
+        QStringLiteral("í"),
+        QStringLiteral("ó"),
+        QStringLiteral("õ"),
+        QStringLiteral("ô"),
+        QStringLiteral("ú"),
+        QStringLiteral("ç"),
+        QStringLiteral("Ç"),
+        QStringLiteral("è"),
+        QStringLiteral("ß"),
+        QStringLiteral("'"),
+        QStringLiteral("''"),
+        QStringLiteral("d'effort"),
+        QStringLiteral("\""),
+        QStringLiteral("%"),
+        QStringLiteral("_"),
+        QStringLiteral("%_"),
+        QStringLiteral("\\"),
+        QStringLiteral("\\'"),
+        QStringLiteral("')--"),
+        QStringLiteral("' OR '1'='1"),
+        QStringLiteral(";"),
+        QStringLiteral(" "),
+        QStringLiteral("\t"),
+        QStringLiteral("\n"),
+        QString(QChar(0x01)),
+        QString(QChar(0x7f)),
+        QString(QChar(0)),
+        QStringLiteral("a"),
+        QStringLiteral("e"),
+        QStringLiteral("x"),
+        QStringLiteral("😀"),
+        QStringLiteral("𝄞"),
+        QStringLiteral("👩‍⚕️"),
+        QStringLiteral("שלום"),
+        QStringLiteral("مرحبا"),
+        QString(QChar(0x202E)),
+        QString(QChar(0x200F)),
+        QString(QChar(0xFEFF)),
+        QStringLiteral("中文"),
+    };
+    return pieces;
+}
+
+QString randomText(QRandomGenerator &rng, int minPieces, int maxPieces)
+{
+    QString text;
+    const int count = rng.bounded(minPieces, maxPieces + 1);
+    for (int i = 0; i < count; ++i)
+        text += fragments().at(rng.bounded(fragments().size()));
+    return text;
+}
+
+QString sqlLiteral(QString text)
+{
+    text.remove(QChar(0)); // the dictionary builder runs SQL text, which ends at a NUL
+    return QLatin1Char('\'') + text.replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\'');
+}
+
+// A dictionary whose titles, criteria and synonyms are made of the same pieces as the keywords, so that
+// most keywords match something. Titles are unique so that the order by title is total.
+QString fuzzDictionarySql(QRandomGenerator &rng)
+{
+    QString sql = QStringLiteral("BEGIN;\n");
+    int criterion = 1;
+    for (int rc = 1; rc <= 300; ++rc) {
+        const QString title = randomText(rng, 1, 3) + QStringLiteral(" n°%1").arg(rc);
+        const int sex = rng.bounded(1, 4);
+        const int ageMin = rng.bounded(0, 60);
+        const int ageMax = ageMin + rng.bounded(0, 80);
+        sql += QStringLiteral("INSERT INTO ref_rc (ref_rc_seq, lib_rc, sex, age_min, age_max) VALUES (%1, %2, %3, %4, "
+                              "%5);\n")
+                   .arg(rc)
+                   .arg(sqlLiteral(title))
+                   .arg(sex)
+                   .arg(ageMin)
+                   .arg(ageMax);
+        const int criteria = rng.bounded(1, 4);
+        for (int c = 0; c < criteria; ++c, ++criterion) {
+            // About one criterion in six is out of force, so some RCs have none and are never listed.
+            const int validity = rng.bounded(6) == 0 ? 0 : 1;
+            sql += QStringLiteral("INSERT INTO ref_definition (ref_definition_seq, ref_rc_id, pere_fk, "
+                                  "lib_criteres_fr, validite, ordre) VALUES (%1, %2, 0, %3, %4, %5);\n")
+                       .arg(criterion)
+                       .arg(rc)
+                       .arg(sqlLiteral(randomText(rng, 1, 4)))
+                       .arg(validity)
+                       .arg(c + 1);
+        }
+        for (int s = rng.bounded(3); s > 0; --s)
+            sql += QStringLiteral("INSERT INTO ref_rc_synonymes VALUES (%1, %2);\n")
+                       .arg(rc)
+                       .arg(sqlLiteral(randomText(rng, 1, 2)));
+    }
+    return sql + QStringLiteral("COMMIT;\n");
+}
+
+struct Entry {
+    QString title;
+    int id;
+    bool operator==(const Entry &o) const { return title == o.title && id == o.id; }
+};
+
+// The search computed apart from the window: the keyword folded here (not with the window's folding code)
+// and bound as a parameter, so quoting mistakes in the window's statement text show up as differences.
+class ReferenceSearch
+{
+public:
+    explicit ReferenceSearch(const QString &path)
+    {
+        if (sqlite3_open_v2(path.toUtf8().constData(), &m_db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK)
+            qFatal("reference connection failed: %s", sqlite3_errmsg(m_db));
+    }
+    ~ReferenceSearch() { sqlite3_close(m_db); }
+
+    static QString fold(const QString &keyword)
+    {
+        QString folded;
+        for (const QChar c : keyword) {
+            switch (c.unicode()) {
+            case 0x00E9: // é
+            case 0x00C9: // É
+            case 0x00EA: // ê
+                folded += QLatin1Char('e');
+                break;
+            case 0x00ED:
+                folded += QLatin1Char('i');
+                break;
+            case 0x00F3:
+            case 0x00F5:
+            case 0x00F4:
+                folded += QLatin1Char('o');
+                break;
+            case 0x00FA:
+                folded += QLatin1Char('u');
+                break;
+            case 0x00E7:
+                folded += QLatin1Char('c');
+                break;
+            case 0x0000:
+                break;
+            default:
+                folded += c;
+            }
+        }
+        return folded;
+    }
+
+    // Fails (returns false with error set) on any engine error but the one of an over-long pattern, which
+    // means nothing stored can match.
+    bool search(const QString &keyword, bool titleOnly, int sex, int age, QList<Entry> *rows, QString *error)
+    {
+        QString sql = QStringLiteral("SELECT DISTINCT rc.ref_rc_seq, rc.lib_rc FROM ref_rc rc JOIN ref_definition def "
+                                     "ON def.ref_rc_id = rc.ref_rc_seq LEFT JOIN ref_rc_synonymes syn ON syn.ref_rc_id "
+                                     "= rc.ref_rc_seq WHERE def.validite = 1 AND ");
+        if (titleOnly)
+            sql += QStringLiteral("upper(rc.lib_rc) LIKE upper('%' || ?1 || '%')");
+        else
+            sql += QStringLiteral("((upper(def.lib_criteres_fr) LIKE upper('%' || ?1 || '%') AND rc.lib_rc IS NOT "
+                                  "NULL) OR upper(rc.lib_rc) LIKE upper('%' || ?1 || '%') OR upper(syn.lib) LIKE "
+                                  "upper('%' || ?1 || '%'))");
+        if (sex > 0)
+            sql += QStringLiteral(" AND (rc.sex = ?2 OR rc.sex = 3)");
+        if (age >= 0)
+            sql += QStringLiteral(" AND rc.age_min <= ?3 AND rc.age_max >= ?3");
+        sql += QStringLiteral(" ORDER BY rc.lib_rc");
+
+        sqlite3_stmt *stmt = nullptr;
+        const QByteArray text = sql.toUtf8();
+        if (sqlite3_prepare_v2(m_db, text.constData(), text.size(), &stmt, nullptr) != SQLITE_OK) {
+            *error = QString::fromUtf8(sqlite3_errmsg(m_db));
+            return false;
+        }
+        const QString folded = fold(keyword);
+        // UTF-8: SQLite drops a leading byte-order mark from UTF-16 parameters, and a keyword may begin with one.
+        const QByteArray foldedUtf8 = folded.toUtf8();
+        sqlite3_bind_text(stmt, 1, foldedUtf8.constData(), foldedUtf8.size(), SQLITE_TRANSIENT);
+        sqlite3_bind_int(stmt, 2, sex);
+        sqlite3_bind_int(stmt, 3, age);
+        rows->clear();
+        int rc;
+        while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+            const auto *title = reinterpret_cast<const char *>(sqlite3_column_text(stmt, 1));
+            // A title may begin with a byte-order mark, which the usual UTF-8 decoding would drop.
+            QTextCodec::ConverterState keepMark(QTextCodec::IgnoreHeader);
+            rows->append({QTextCodec::codecForName("UTF-8")->toUnicode(title, sqlite3_column_bytes(stmt, 1), &keepMark),
+                          sqlite3_column_int(stmt, 0)});
+        }
+        bool ok = rc == SQLITE_DONE;
+        if (!ok) {
+            *error = QString::fromUtf8(sqlite3_errmsg(m_db));
+            if (error->contains(QLatin1String("pattern too complex"))) {
+                rows->clear();
+                ok = true;
+            }
+        }
+        sqlite3_finalize(stmt);
+        return ok;
+    }
+
+private:
+    sqlite3 *m_db = nullptr;
+};
+
+// Types text one character at a time as key events carrying that character, the way a keyboard or an input
+// method delivers it (QTest::keyClicks only knows a Latin-1 keyboard).
+void typeText(QWidget *box, const QString &text)
+{
+    for (int i = 0; i < text.size(); ++i) {
+        const int length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QString character = text.mid(i, length);
+        const ushort c = character.at(0).unicode();
+        const Qt::Key key = c > 0x20 && c < 0x7f ? Qt::Key(QChar(c).toUpper().unicode()) : Qt::Key_unknown;
+        QTest::sendKeyEvent(QTest::Press, box, key, character, Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Release, box, key, character, Qt::NoModifier);
+        i += length - 1;
+    }
+}
+
+QList<Entry> listEntries(QListWidget *list)
+{
+    QList<Entry> entries;
+    for (int i = 0; i < list->count(); ++i)
+        entries.append({list->item(i)->text(), list->item(i)->data(Qt::UserRole).toInt()});
+    return entries;
+}
+
+QString describe(const QString &keyword)
+{
+    QString shown;
+    for (const QChar c : keyword.left(80))
+        shown += c.isPrint() ? QString(c) : QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+    return QStringLiteral("%1 (%2 chars)").arg(shown).arg(keyword.size());
+}
+
+} // namespace
+
+class TestKeywordFuzz : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void referenceFoldsLikeTheWindow_data();
+    void referenceFoldsLikeTheWindow();
+    void generatedKeywordsMatchReference();
+};
+
+// The reference must share the window's folding rules, or every comparison below would be meaningless.
+void TestKeywordFuzz::referenceFoldsLikeTheWindow_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("folded");
+    QTest::newRow("acute both cases") << QStringLiteral("ÉtÉé") << QStringLiteral("etee");
+    QTest::newRow("grave kept") << QStringLiteral("fièvre") << QStringLiteral("fièvre");
+    QTest::newRow("capital cedilla kept") << QStringLiteral("Çaç") << QStringLiteral("Çac");
+    QTest::newRow("nul dropped") << QStringLiteral("a") + QChar(0) + QStringLiteral("b") << QStringLiteral("ab");
+    QTest::newRow("apostrophe kept single") << QStringLiteral("d'effort") << QStringLiteral("d'effort");
+}
+
+void TestKeywordFuzz::referenceFoldsLikeTheWindow()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, folded);
+    QCOMPARE(ReferenceSearch::fold(typed), folded);
+}
+
+void TestKeywordFuzz::generatedKeywordsMatchReference()
+{
+    QRandomGenerator rng(20261207u);
+    const QString path = testkit::useDictionary(fuzzDictionarySql(rng), QStringLiteral("fuzz.sqlite"));
+    QVERIFY(!path.isEmpty());
+    ReferenceSearch reference(path);
+
+    // Keywords: mostly short mixes of the pieces, some 1,000-character strings, and a few around SQLite's
+    // limit on LIKE patterns (50,000 bytes), where the list must empty without a failing statement.
+    QStringList keywords;
+    while (keywords.size() < 5000) {
+        QString keyword;
+        const int kind = keywords.size() % 25;
+        if (kind == 0) {
+            while (keyword.size() < 1000)
+                keyword += fragments().at(rng.bounded(fragments().size()));
+            keyword.truncate(1000);
+            if (keyword.at(999).isHighSurrogate())
+                keyword.chop(1);
+        } else {
+            keyword = randomText(rng, 1, kind % 3 == 0 ? 1 : 4);
+        }
+        if (!keyword.isEmpty())
+            keywords << keyword;
+    }
+    keywords << QString(49998, QLatin1Char('a')) << QString(49999, QLatin1Char('a')) << QString(20000, QChar(0x00E8))
+             << QString(30000, QLatin1Char('\''));
+
+    std::optional<testkit::LogCapture> log;
+    log.emplace();
+    testkit::ModalWatcher watcher;
+    Quorvel w;
+    w.show();
+    auto *list = w.findChild<QListWidget *>("List_RefRC");
+    auto *keywordBox = w.findChild<QLineEdit *>("txtSearchCriteria");
+    auto *titleOnly = w.findChild<QCheckBox *>("onlytitreCk");
+    auto *age = w.findChild<QLineEdit *>("txtAge");
+    auto *men = w.findChild<QRadioButton *>("rbHomme");
+    auto *women = w.findChild<QRadioButton *>("rbFemme");
+    QVERIFY(list && keywordBox && titleOnly && age && men && women);
+    log->clear();
+
+    struct Profile {
+        int sex; // 0 none, 1 men, 2 women
+        QString age;
+    };
+    const QList<Profile> profiles = {{0, QString()},           {1, QString()},
+                                     {2, QString()},           {0, QStringLiteral("30")},
+                                     {1, QStringLiteral("7")}, {2, QStringLiteral("80")}};
+
+    QElapsedTimer clock;
+    clock.start();
+    int compared = 0;
+    int typed = 0;
+    int nonEmpty = 0;
+    auto check = [&](const QString &what) {
+        QList<Entry> expected;
+        QString error;
+        const int sex = men->isChecked() ? 1 : women->isChecked() ? 2 : -1;
+        const int ageValue = age->text().isEmpty() ? -1 : age->text().toInt();
+        if (!reference.search(keywordBox->text(), titleOnly->isChecked(), sex, ageValue, &expected, &error)) {
+            QTest::qFail(
+                qPrintable(QStringLiteral("reference failed on %1: %2").arg(describe(keywordBox->text()), error)),
+                __FILE__, __LINE__);
+            return false;
+        }
+        const QList<Entry> shown = listEntries(list);
+        ++compared;
+        if (!shown.isEmpty())
+            ++nonEmpty;
+        if (shown == expected)
+            return true;
+        int at = 0;
+        while (at < shown.size() && at < expected.size() && shown.at(at) == expected.at(at))
+            ++at;
+        QString difference;
+        if (at < shown.size() && at < expected.size())
+            difference = QStringLiteral("; first difference at %1: %2 %3 instead of %4 %5")
+                             .arg(at)
+                             .arg(shown.at(at).id)
+                             .arg(describe(shown.at(at).title))
+                             .arg(expected.at(at).id)
+                             .arg(describe(expected.at(at).title));
+        QTest::qFail(qPrintable(QStringLiteral("%1: keyword %2, title only %3, sex %4, age %5: %6 items instead of %7")
+                                    .arg(what, describe(keywordBox->text()))
+                                    .arg(titleOnly->isChecked())
+                                    .arg(sex)
+                                    .arg(ageValue)
+                                    .arg(shown.size())
+                                    .arg(expected.size()) +
+                                difference),
+                     __FILE__, __LINE__);
+        return false;
+    };
+
+    for (int i = 0; i < keywords.size(); ++i) {
+        // Change the profile every 250 keywords, with the keyword box emptied first like a doctor would.
+        if (i % 250 == 0) {
+            keywordBox->clear();
+            const Profile &p = profiles.at((i / 250) % profiles.size());
+            if (p.sex == 1)
+                men->click();
+            else if (p.sex == 2)
+                women->click();
+            else
+                w.findChild<QAbstractButton *>("btEffacerProfilPatient")->click();
+            age->setText(p.age);
+        }
+        const QString &keyword = keywords.at(i);
+        // One keyword in sixteen is typed key by key (surrogate halves and control keys included); the others
+        // arrive whole, as a paste does.
+        if (i % 16 == 0 && keyword.size() <= 200) {
+            keywordBox->clear();
+            // Return would press the dialog's default button: not a keyword keystroke.
+            QString keys = keyword;
+            typeText(keywordBox, keys.remove(QLatin1Char('\n')));
+            ++typed;
+        } else {
+            keywordBox->setText(keyword);
+        }
+        if (keywordBox->text().isEmpty())
+            continue;
+        if (!check(QStringLiteral("search")))
+            return;
+        // The same keyword in the other search mode.
+        titleOnly->click();
+        if (!check(QStringLiteral("mode switch")))
+            return;
+    }
+    // A failed statement logs the driver's text; the window's own debug lines (statement echoes) are not failures.
+    QStringList failures;
+    const QStringList lines = log->lines();
+    log.reset();
+    qInfo("keywords: %d (%d typed key by key), lists compared: %d (%d not empty), %lld ms", int(keywords.size()), typed,
+          compared, nonEmpty, clock.elapsed());
+    for (const QString &line : lines) {
+        if (line.contains(QLatin1String("Unable to")) || line.contains(QLatin1String("error"), Qt::CaseInsensitive))
+            failures << line.left(200);
+    }
+    QCOMPARE(watcher.seen.size(), 0);
+    QVERIFY2(failures.isEmpty(), qPrintable(failures.mid(0, 5).join(QLatin1Char('\n'))));
+    // The comparison is only worth something if the generated keywords do find RCs.
+    QVERIFY2(nonEmpty > compared / 10, qPrintable(QStringLiteral("%1 of %2").arg(nonEmpty).arg(compared)));
+}
+
+QTEST_MAIN(TestKeywordFuzz)
+#include "test_keywordfuzz.moc"
