@@ -1196,10 +1196,10 @@ INSERT INTO ref_combi_criteres_cim (ref_lrccim_id, ref_definition_id, condition)
 INSERT INTO ref_rc (ref_rc_seq, lib_rc, sex, age_min, age_max, pa, pb, pc, pd, pz, argumentaire, code_cim_defaut, code_cisp_defaut)
     VALUES (46, 'SPASMOPHILIE', 3, 0, 125, 1, 1, 0, 0, 0, NULL, 'R29.0', 'A29');
 INSERT INTO ref_definition (ref_definition_seq, ref_rc_id, pere_fk, lib_criteres_fr, validite, ordre, ref_ponder_id) VALUES
-    (4601, 46, 0, 'Fourmillements des extrémités et autour de la bouche', 0, 1, 1),
-    (4602, 46, 0, 'Crise de contracture des mains', 0, 2, 2),
-    (4603, 46, 0, 'Signe de Chvostek', 0, 3, 2),
-    (4604, 46, 0, 'Respiration rapide, contexte anxieux', 0, 4, NULL);
+    (4601, 46, 0, 'Fourmillements des extrémités et autour de la bouche', 1, 1, 1),
+    (4602, 46, 0, 'Crise de contracture des mains', 1, 2, 2),
+    (4603, 46, 0, 'Signe de Chvostek', 1, 3, 2),
+    (4604, 46, 0, 'Respiration rapide, contexte anxieux', 1, 4, NULL);
 INSERT INTO ref_rc_synonymes (ref_rc_id, lib) VALUES (46, 'TETANIE');
 INSERT INTO ref_l_rc_dic (ref_rc_id, ref_dic_id) VALUES (46, 56);
 INSERT INTO ref_l_rc_cim10 (ref_lrccim_seq, ref_rc_id, code_cim_1, code_cim_2, soustitre, code_cisp) VALUES

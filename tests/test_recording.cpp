@@ -58,6 +58,7 @@ private slots:
     void chooseCodes();
     void duplicatesAreNotRecordedTwice();
     void titleFollowsTheRecordedRcWithoutSelection();
+    void textRuleIdsNeverReachAStatement();
 };
 
 void TestRecording::recordsEveryCellAndSelectsTheRow()
@@ -309,6 +310,31 @@ void TestRecording::titleFollowsTheRecordedRcWithoutSelection()
     click(w, "btAjouterRC");
     QCOMPARE(rowCount(w), 2);
     QCOMPARE(rowCells(w, 1).at(0), QStringLiteral("Douleur"));
+}
+
+void TestRecording::textRuleIdsNeverReachAStatement()
+{
+    // A hand-edited dictionary whose rule table has no integer key: one sound rule, one whose id is SQL text.
+    testkit::useDictionary(QString::fromUtf8(kSql) + QStringLiteral(R"sql(
+DROP TABLE ref_combi_criteres_cim;
+DROP TABLE ref_l_rc_cim10;
+CREATE TABLE ref_l_rc_cim10 (ref_lrccim_seq, ref_rc_id, code_cim_1, code_cim_2, soustitre, code_cisp);
+CREATE TABLE ref_combi_criteres_cim (ref_lrccim_id, ref_definition_id, condition);
+INSERT INTO ref_rc (ref_rc_seq, lib_rc, pa, pb, pc, pd, pz, code_cim_defaut, code_cisp_defaut)
+ VALUES (70, 'Otite', 1, 1, 1, 1, 1, 'H66.9', 'H71');
+INSERT INTO ref_definition (ref_definition_seq, ref_rc_id, pere_fk, lib_criteres_fr, ordre) VALUES (701, 70, 0, 'otalgie', 1);
+INSERT INTO ref_l_rc_cim10 VALUES (7, 70, 'H66.0', NULL, 'aiguë', 'H71'), ('7 OR 1=1', 70, 'H99', NULL, 'texte', 'H99');
+INSERT INTO ref_combi_criteres_cim VALUES (7, 701, NULL), ('7 OR 1=1', 701, NULL);
+)sql"));
+    Quorvel w;
+    w.show();
+    testkit::ModalWatcher watcher;
+    testkit::LogCapture log;
+    record(w, "Otite", {"otalgie"}, "rdPos_C", "rdCodeP");
+    QCOMPARE(watcher.seen.size(), 0);
+    QCOMPARE(rowCount(w), 1);
+    QCOMPARE(rowCells(w, 0).mid(3, 2), QStringList({"H66.0", "H71"}));
+    QCOMPARE(log.count(QStringLiteral("Unable to execute")), 0);
 }
 
 QTEST_MAIN(TestRecording)

@@ -327,6 +327,14 @@ bool Quorvel::chooseCodes(const QStringList &ticked, QString &cim, QString &cisp
     } else {
         const QStringList rules = codeRulesOfRc();
         for (const QString &ruleId : rules) {
+            // Rule ids are read from the dictionary and spliced into the next statements: only a plain integer
+            // may go there (a hand-edited file could hold any text).
+            bool isInteger = false;
+            ruleId.toLongLong(&isInteger);
+            if (!isInteger) {
+                qDebug().noquote() << QStringLiteral("regle de codage ignoree, identifiant non entier : ") + ruleId;
+                continue;
+            }
             if (!codechoice::ruleApplies(ruleCriteria(ruleId), ticked))
                 continue;
             const QString cim2 = ruleValue(kRuleCim2, ruleId);
