@@ -197,12 +197,15 @@ void TestBrowse::profileFilters_data()
     QTest::addColumn<QString>("age");
     QTest::addColumn<QStringList>("absent");
     QTest::addColumn<QStringList>("present");
-    QTest::newRow("man") << "rbHomme" << "" << QStringList{"CYSTITE"} << QStringList{"PROSTATISME", "ANGINE"};
-    QTest::newRow("woman") << "rbFemme" << "" << QStringList{"PROSTATISME"} << QStringList{"CYSTITE"};
-    QTest::newRow("child of 10") << "" << "10" << QStringList{"CYSTITE", "PROSTATISME", "DOULEUR D'EFFORT"}
+    QTest::newRow("man") << "rbHomme"
+                         << "" << QStringList{"CYSTITE"} << QStringList{"PROSTATISME", "ANGINE"};
+    QTest::newRow("woman") << "rbFemme"
+                           << "" << QStringList{"PROSTATISME"} << QStringList{"CYSTITE"};
+    QTest::newRow("child of 10") << ""
+                                 << "10" << QStringList{"CYSTITE", "PROSTATISME", "DOULEUR D'EFFORT"}
                                  << QStringList{"ANGINE"};
-    QTest::newRow("woman of 30") << "rbFemme" << "30" << QStringList{"PROSTATISME"}
-                                 << QStringList{"CYSTITE", "DOULEUR D'EFFORT"};
+    QTest::newRow("woman of 30") << "rbFemme"
+                                 << "30" << QStringList{"PROSTATISME"} << QStringList{"CYSTITE", "DOULEUR D'EFFORT"};
 }
 
 void TestBrowse::profileFilters()
@@ -295,8 +298,8 @@ void TestBrowse::resetKeepsAldOnly()
     w.findChild<QPushButton *>("btEffacer")->click();
 
     QVERIFY(w.findChild<QCheckBox *>("chkALD")->isChecked());
-    for (const char *name : {"rdPos_A", "rdPos_B", "rdPos_C", "rdPos_D", "rdPos_Z", "rdCodeN", "rdCodeP", "rdCodeR",
-                             "rbHomme", "rbFemme"})
+    for (const char *name :
+         {"rdPos_A", "rdPos_B", "rdPos_C", "rdPos_D", "rdPos_Z", "rdCodeN", "rdCodeP", "rdCodeR", "rbHomme", "rbFemme"})
         QVERIFY2(!w.findChild<QRadioButton *>(name)->isChecked(), name);
     QVERIFY(!w.findChild<QCheckBox *>("chkAsymptomique")->isChecked());
     QVERIFY(!w.findChild<QCheckBox *>("onlytitreCk")->isChecked());
@@ -447,12 +450,23 @@ void TestBrowse::hostileKeywordsNeverBreakTheStatement()
     Quorvel w;
     w.show();
     const QStringList hostile = {
-        QStringLiteral("'"),          QStringLiteral("''"),           QStringLiteral("'; DROP TABLE ref_rc; --"),
-        QStringLiteral("%"),          QStringLiteral("_"),            QStringLiteral("\\"),
-        QStringLiteral("\\'"),        QStringLiteral("\""),           QStringLiteral("%1 %2 %3"),
-        QStringLiteral(")) OR 1=1"),  QStringLiteral("😷 fièvre"),    QStringLiteral("ألم الحلق"),
-        QStringLiteral("a\tb\nc"),    QString(1000, QLatin1Char('x')), QString(20000, QChar(0x00E9)),
-        QString::fromUtf16(u"x\u0000y", 3), QStringLiteral("ÉÊÇ’"),
+        QStringLiteral("'"),
+        QStringLiteral("''"),
+        QStringLiteral("'; DROP TABLE ref_rc; --"),
+        QStringLiteral("%"),
+        QStringLiteral("_"),
+        QStringLiteral("\\"),
+        QStringLiteral("\\'"),
+        QStringLiteral("\""),
+        QStringLiteral("%1 %2 %3"),
+        QStringLiteral(")) OR 1=1"),
+        QStringLiteral("😷 fièvre"),
+        QStringLiteral("ألم الحلق"),
+        QStringLiteral("a\tb\nc"),
+        QString(1000, QLatin1Char('x')),
+        QString(20000, QChar(0x00E9)),
+        QString::fromUtf16(u"x\u0000y", 3),
+        QStringLiteral("ÉÊÇ’"),
     };
     testkit::LogCapture log;
     for (bool titleOnly : {false, true}) {

@@ -74,15 +74,19 @@ void TestBrowseLogic::keywordClauses_data()
     QTest::addColumn<QString>("sex");
     QTest::addColumn<QString>("age");
     QTest::addColumn<QString>("tail");
-    QTest::newRow("title only, man, 45")
-        << true << "Homme" << "45"
-        << "upper('%toux%' )  and ( rc.sex= 1 or rc.sex=3) and rc.age_min<= 45 and rc.age_max >= 45  order by rc.lib_rc ";
-    QTest::newRow("title only, woman") << true << "Femme" << ""
+    QTest::newRow("title only, man, 45") << true << "Homme"
+                                         << "45"
+                                         << "upper('%toux%' )  and ( rc.sex= 1 or rc.sex=3) and rc.age_min<= 45 and "
+                                            "rc.age_max >= 45  order by rc.lib_rc ";
+    QTest::newRow("title only, woman") << true << "Femme"
+                                       << ""
                                        << "upper('%toux%' )  and (rc.sex= 2 or rc.sex=3) order by rc.lib_rc ";
     QTest::newRow("full, woman")
-        << false << "Femme" << ""
+        << false << "Femme"
+        << ""
         << "(upper(syn.lib) Like upper('%toux%' )))   and ( rc.sex= 2 or rc.sex=3)  order by rc.lib_rc ";
-    QTest::newRow("full, nobody") << false << "" << ""
+    QTest::newRow("full, nobody") << false << ""
+                                  << ""
                                   << "(upper(syn.lib) Like upper('%toux%' )))   order by rc.lib_rc ";
 }
 

@@ -119,12 +119,18 @@ void TestStartup::ageBoxAcceptsOnlyOneTo125_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("in range") << "45" << "45";
-    QTest::newRow("upper bound") << "125" << "125";
-    QTest::newRow("fourth digit") << "1255" << "125";
-    QTest::newRow("letters") << "a4b" << "4";
-    QTest::newRow("negative") << "-3" << "3";
-    QTest::newRow("decimal") << "4.5" << "45";
+    QTest::newRow("in range") << "45"
+                              << "45";
+    QTest::newRow("upper bound") << "125"
+                                 << "125";
+    QTest::newRow("fourth digit") << "1255"
+                                  << "125";
+    QTest::newRow("letters") << "a4b"
+                             << "4";
+    QTest::newRow("negative") << "-3"
+                              << "3";
+    QTest::newRow("decimal") << "4.5"
+                             << "45";
 }
 
 void TestStartup::ageBoxAcceptsOnlyOneTo125()
@@ -250,7 +256,8 @@ void TestStartup::laterDialogsSpeakFrench()
     QMessageBox::question(nullptr, QStringLiteral("t"), QStringLiteral("q"), QMessageBox::Ok | QMessageBox::Cancel);
     QApplication::removeTranslator(&translator);
     QCOMPARE(watcher.seen.size(), 1);
-    QVERIFY2(watcher.seen[0].buttons.contains(QStringLiteral("Annuler")), qPrintable(watcher.seen[0].buttons.join('|')));
+    QVERIFY2(watcher.seen[0].buttons.contains(QStringLiteral("Annuler")),
+             qPrintable(watcher.seen[0].buttons.join('|')));
 }
 
 void TestStartup::everyBehaviourWidgetIsNamed_data()
@@ -258,18 +265,41 @@ void TestStartup::everyBehaviourWidgetIsNamed_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("className");
     const QList<QPair<const char *, const char *>> widgets = {
-        {"btShowArgument", "QPushButton"},   {"List_Criteres", "QListWidget"},  {"btEffacer", "QPushButton"},
-        {"rbHomme", "QRadioButton"},         {"rbFemme", "QRadioButton"},       {"txtAge", "QLineEdit"},
-        {"btAjouterRC", "QPushButton"},      {"btSupprimerRC", "QPushButton"},  {"tableView", "CustomTableView"},
-        {"rdPos_A", "QRadioButton"},         {"rdPos_B", "QRadioButton"},       {"rdPos_C", "QRadioButton"},
-        {"rdPos_D", "QRadioButton"},         {"rdPos_Z", "QRadioButton"},       {"rdCodeN", "QRadioButton"},
-        {"rdCodeP", "QRadioButton"},         {"rdCodeR", "QRadioButton"},       {"btAucunCritere", "QPushButton"},
-        {"tabWidget", "QTabWidget"},         {"btCopyToClipboard", "QPushButton"}, {"txtSearchCriteria", "QLineEdit"},
-        {"btApropos", "QPushButton"},        {"btHALVANE", "QPushButton"},      {"chkAsymptomique", "QCheckBox"},
-        {"btUp", "QPushButton"},             {"btDown", "QPushButton"},         {"chkALD", "QCheckBox"},
-        {"List_RefRC", "QListWidget"},       {"listeSynonymes", "QListWidget"}, {"onlytitreCk", "QCheckBox"},
-        {"btEffacerProfilPatient", "QPushButton"}, {"btCopyToClipboard1", "QPushButton"},
-        {"listCritique", "QTableView"},      {"txtResult", "QTextEdit"},        {"txtTitreRc", "QLabel"},
+        {"btShowArgument", "QPushButton"},
+        {"List_Criteres", "QListWidget"},
+        {"btEffacer", "QPushButton"},
+        {"rbHomme", "QRadioButton"},
+        {"rbFemme", "QRadioButton"},
+        {"txtAge", "QLineEdit"},
+        {"btAjouterRC", "QPushButton"},
+        {"btSupprimerRC", "QPushButton"},
+        {"tableView", "CustomTableView"},
+        {"rdPos_A", "QRadioButton"},
+        {"rdPos_B", "QRadioButton"},
+        {"rdPos_C", "QRadioButton"},
+        {"rdPos_D", "QRadioButton"},
+        {"rdPos_Z", "QRadioButton"},
+        {"rdCodeN", "QRadioButton"},
+        {"rdCodeP", "QRadioButton"},
+        {"rdCodeR", "QRadioButton"},
+        {"btAucunCritere", "QPushButton"},
+        {"tabWidget", "QTabWidget"},
+        {"btCopyToClipboard", "QPushButton"},
+        {"txtSearchCriteria", "QLineEdit"},
+        {"btApropos", "QPushButton"},
+        {"btHALVANE", "QPushButton"},
+        {"chkAsymptomique", "QCheckBox"},
+        {"btUp", "QPushButton"},
+        {"btDown", "QPushButton"},
+        {"chkALD", "QCheckBox"},
+        {"List_RefRC", "QListWidget"},
+        {"listeSynonymes", "QListWidget"},
+        {"onlytitreCk", "QCheckBox"},
+        {"btEffacerProfilPatient", "QPushButton"},
+        {"btCopyToClipboard1", "QPushButton"},
+        {"listCritique", "QTableView"},
+        {"txtResult", "QTextEdit"},
+        {"txtTitreRc", "QLabel"},
         {"iconDic", "QLabel"},
     };
     for (const auto &w : widgets)

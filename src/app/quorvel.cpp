@@ -20,8 +20,8 @@ Quorvel::Quorvel(QWidget *parent) : QDialog(parent)
     ui = new Ui::Quorvel;
     ui->setupUi(this);
     ui->iconDic->setPixmap(QPixmap(QStringLiteral(":/images/logo-quorvel4-gris-quorvel.jpg")));
-    setWindowFlags(Qt::Window | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     rcItemMap = new QMap<int, QListWidgetItem *>;
     setMinimumSize(880, 630);
     criteriaLoading = false;

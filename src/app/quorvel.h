@@ -22,7 +22,8 @@ class QRadioButton;
 class QStandardItemModel;
 class QTableView;
 
-namespace Ui {
+namespace Ui
+{
 class Quorvel;
 }
 
@@ -92,8 +93,7 @@ private:
     void fillCriteria(QListWidget *list);
     void fillCriteriaFor(QListWidget *list, int rcId);
     void fillCriteriaWith(QListWidget *list, const QString &sql, bool logStatement);
-    void showPositions(int rcId, QRadioButton *a, QRadioButton *b, QRadioButton *c, QRadioButton *d,
-                       QRadioButton *z);
+    void showPositions(int rcId, QRadioButton *a, QRadioButton *b, QRadioButton *c, QRadioButton *d, QRadioButton *z);
     int ponderClass(const QString &criterionId);
     void loadRc(QListWidgetItem *current);
     void clearRcLoadOutputs();

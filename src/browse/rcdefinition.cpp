@@ -101,9 +101,8 @@ void Quorvel::showPositions(int rcId, QRadioButton *a, QRadioButton *b, QRadioBu
 int Quorvel::ponderClass(const QString &criterionId)
 {
     QSqlQuery query(db);
-    if (!qdb::exec(query,
-                   QStringLiteral("SELECT ref_ponder_id  FROM ref_definition   WHERE ref_definition_seq= %1 ")
-                       .arg(criterionId)))
+    if (!qdb::exec(query, QStringLiteral("SELECT ref_ponder_id  FROM ref_definition   WHERE ref_definition_seq= %1 ")
+                              .arg(criterionId)))
         return 9;
     QVariant ponderId;
     if (query.next())
@@ -115,8 +114,8 @@ int Quorvel::ponderClass(const QString &criterionId)
 
 void Quorvel::clearRcLoadOutputs()
 {
-    for (QRadioButton *radio : {ui->rdCodeN, ui->rdCodeP, ui->rdCodeR, ui->rdPos_A, ui->rdPos_B, ui->rdPos_C,
-                                ui->rdPos_D, ui->rdPos_Z})
+    for (QRadioButton *radio :
+         {ui->rdCodeN, ui->rdCodeP, ui->rdCodeR, ui->rdPos_A, ui->rdPos_B, ui->rdPos_C, ui->rdPos_D, ui->rdPos_Z})
         uncheckRadio(radio);
     ui->chkAsymptomique->setChecked(false);
     ui->chkALD->setChecked(false);

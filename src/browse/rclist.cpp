@@ -200,8 +200,7 @@ void Quorvel::on_btEffacerProfilPatient_clicked()
     ui->btEffacerProfilPatient->setAutoFillBackground(true);
     ui->btEffacerProfilPatient->repaint();
 
-    const bool profileSet =
-        !ui->txtAge->text().isEmpty() || ui->rbHomme->isChecked() || ui->rbFemme->isChecked();
+    const bool profileSet = !ui->txtAge->text().isEmpty() || ui->rbHomme->isChecked() || ui->rbFemme->isChecked();
     if (!profileSet)
         return;
 
@@ -234,8 +233,8 @@ void Quorvel::on_btEffacer_clicked()
 
     clearSessionTable();
 
-    for (QRadioButton *radio : {ui->rdPos_A, ui->rdPos_B, ui->rdPos_C, ui->rdPos_D, ui->rdPos_Z, ui->rdCodeN,
-                                ui->rdCodeP, ui->rdCodeR})
+    for (QRadioButton *radio :
+         {ui->rdPos_A, ui->rdPos_B, ui->rdPos_C, ui->rdPos_D, ui->rdPos_Z, ui->rdCodeN, ui->rdCodeP, ui->rdCodeR})
         uncheckRadio(radio);
     ui->chkAsymptomique->setChecked(false);
     ui->onlytitreCk->setChecked(false);

@@ -1,7 +1,8 @@
 // Statement texts of the RC list and the keyword folding rules.
 #include "browse/rcqueries.h"
 
-namespace browse {
+namespace browse
+{
 
 QString allRcsStatement()
 {
@@ -67,9 +68,11 @@ QString keywordStatement(const QString &foldedKeyword, bool titleOnly, const QSt
     sql = sql.arg(foldedKeyword);
 
     if (sexText == QLatin1String("Homme"))
-        sql += titleOnly ? QStringLiteral(" and ( rc.sex= 1 or rc.sex=3)") : QStringLiteral(" and ( rc.sex= 1 or rc.sex=3) ");
+        sql += titleOnly ? QStringLiteral(" and ( rc.sex= 1 or rc.sex=3)")
+                         : QStringLiteral(" and ( rc.sex= 1 or rc.sex=3) ");
     else if (sexText == QLatin1String("Femme"))
-        sql += titleOnly ? QStringLiteral(" and (rc.sex= 2 or rc.sex=3)") : QStringLiteral(" and ( rc.sex= 2 or rc.sex=3) ");
+        sql += titleOnly ? QStringLiteral(" and (rc.sex= 2 or rc.sex=3)")
+                         : QStringLiteral(" and ( rc.sex= 2 or rc.sex=3) ");
 
     if (!ageText.isEmpty())
         sql += QStringLiteral(" and rc.age_min<= %1 and rc.age_max >= %1 ").arg(ageText.toInt());

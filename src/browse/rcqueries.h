@@ -4,7 +4,8 @@
 #include <QString>
 #include <QVariant>
 
-namespace browse {
+namespace browse
+{
 
 // Every RC with at least one criterion in force, one entry per title, sorted by title.
 QString allRcsStatement();

@@ -22,7 +22,7 @@ void Quorvel::fillSeeAlso()
                                          "ref_l_rc_voir_aussi_rc INNER JOIN ref_rc ON "
                                          "ref_l_rc_voir_aussi_rc.voir_aussi_id= ref_rc.ref_rc_seq  where "
                                          "ref_l_rc_voir_aussi_rc.ref_rc_id =%1  order by ref_rc.lib_rc")
-                                  .arg(currentRcId.toInt())))
+                              .arg(currentRcId.toInt())))
         return;
     while (query.next()) {
         const int id = query.value(0).toInt();
@@ -46,7 +46,7 @@ void Quorvel::fillCriticalDiagnoses(QTableView *view, int rcId)
                                         "INNER JOIN (ref_l_rc_dic INNER JOIN ref_rc ON ref_l_rc_dic.ref_rc_id = "
                                         "ref_rc.ref_rc_seq) ON ref_dic.ref_dic_seq = ref_l_rc_dic.ref_dic_id WHERE "
                                         "ref_rc.ref_rc_seq=%1 order by ref_dic.groupe;")
-                                 .arg(rcId))) {
+                             .arg(rcId))) {
         while (query.next()) {
             const QString group = query.value(2).toString();
             int level = 0;

@@ -11,7 +11,8 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
-namespace qdb {
+namespace qdb
+{
 
 QString appFilePath(const QString &fileName)
 {
@@ -24,7 +25,8 @@ bool exec(QSqlQuery &query, const QString &sql)
         return true;
     // On a connection that never opened the driver reports nothing: an empty line would hide why the lists stay empty.
     const QString error = query.lastError().text();
-    qDebug().noquote() << (error.trimmed().isEmpty() ? QStringLiteral("Dictionary not open: statement not run") : error);
+    qDebug().noquote() << (error.trimmed().isEmpty() ? QStringLiteral("Dictionary not open: statement not run")
+                                                     : error);
     return false;
 }
 

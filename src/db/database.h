@@ -5,7 +5,8 @@
 
 class QSqlQuery;
 
-namespace qdb {
+namespace qdb
+{
 
 inline const QString kSettingsFile = QStringLiteral("config.ini");
 inline const QString kSettingsGroup = QStringLiteral("BD");
