@@ -118,10 +118,8 @@ void Quorvel::clearDefinitionPanes()
     ui->List_Criteres->clear();
     criteriaLoading = false;
     ui->listeSynonymes->clear();
-    QAbstractItemModel *old = ui->listCritique->model();
-    ui->listCritique->setModel(new QStandardItemModel(0, 2, ui->listCritique));
-    if (old && old->parent() == ui->listCritique)
-        delete old;
+    if (auto *critical = qobject_cast<QStandardItemModel *>(ui->listCritique->model()))
+        critical->removeRows(0, critical->rowCount());
     for (QRadioButton *position : {ui->rdPos_A, ui->rdPos_B, ui->rdPos_C, ui->rdPos_D, ui->rdPos_Z}) {
         uncheckRadio(position);
         position->hide();

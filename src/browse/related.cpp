@@ -37,9 +37,25 @@ void Quorvel::fillSeeAlso()
         list->clear();
 }
 
+// The view's own two-column model, emptied. Setting a new model on a table view costs more than everything else
+// an RC click does (the headers reconnect to it), so the model is made once and refilled afterwards.
+static QStandardItemModel *emptyCriticalModel(QTableView *view)
+{
+    auto *model = qobject_cast<QStandardItemModel *>(view->model());
+    if (!model || model->parent() != view) {
+        QAbstractItemModel *previous = view->model();
+        model = new QStandardItemModel(0, 2, view);
+        view->setModel(model);
+        if (previous && previous->parent() == view)
+            delete previous;
+    }
+    model->removeRows(0, model->rowCount());
+    return model;
+}
+
 void Quorvel::fillCriticalDiagnoses(QTableView *view, int rcId)
 {
-    auto *model = new QStandardItemModel(0, 2, view);
+    QStandardItemModel *model = emptyCriticalModel(view);
     QSqlQuery query(db);
     query.setForwardOnly(true);
     if (qdb::exec(query, QStringLiteral(" SELECT ref_dic.ref_dic_seq, ref_dic.dic_lib, ref_dic.groupe FROM ref_dic "
@@ -72,10 +88,6 @@ void Quorvel::fillCriticalDiagnoses(QTableView *view, int rcId)
             model->removeRows(0, model->rowCount());
     }
 
-    QAbstractItemModel *previous = view->model();
-    view->setModel(model);
-    if (previous && previous->parent() == view)
-        delete previous;
     view->setColumnWidth(0, 300);
     view->setColumnWidth(1, 60);
     view->horizontalHeader()->hide();
