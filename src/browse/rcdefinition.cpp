@@ -7,7 +7,6 @@
 #include "ui_quorvel.h"
 
 #include <QDebug>
-#include <QLayout>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QSqlError>
@@ -89,19 +88,6 @@ void Quorvel::showPositions(int rcId, QRadioButton *a, QRadioButton *b, QRadioBu
             button->hide();
         return;
     }
-    // Showing a hidden widget lays out every ancestor at once, and the RC load has just changed the title, so
-    // that is the whole window. With their layouts paused meanwhile, the changes cost one relayout in the event
-    // loop instead of one per button shown.
-    QList<QLayout *> paused;
-    for (QWidget *ancestor = a->parentWidget(); ancestor; ancestor = ancestor->parentWidget()) {
-        QLayout *layout = ancestor->layout();
-        if (layout && layout->isEnabled()) {
-            layout->setEnabled(false);
-            paused << layout;
-        }
-        if (ancestor->isWindow())
-            break;
-    }
     for (int i = 0; i < 5; ++i) {
         if (offered[i] == 1) {
             uncheckRadio(buttons[i]);
@@ -109,10 +95,6 @@ void Quorvel::showPositions(int rcId, QRadioButton *a, QRadioButton *b, QRadioBu
         } else {
             buttons[i]->hide();
         }
-    }
-    for (QLayout *layout : paused) {
-        layout->setEnabled(true);
-        layout->update();
     }
 }
 
