@@ -124,6 +124,8 @@ private:
     void reopenRow(int row);
     void writeRowCell(QRadioButton *button, const QString &letter, int column);
     void writeRowFlag(QCheckBox *box, int column);
+    // Inserts a copy of `row` at `insertAt` (an index before the insertion) and removes the original.
+    void moveSessionRow(int row, int insertAt);
 
     // --- report and clipboard (session/report.cpp)
     void buildReport();

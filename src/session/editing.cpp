@@ -156,6 +156,16 @@ void Quorvel::on_btAucunCritere_clicked()
     ui->List_Criteres->clearSelection();
 }
 
+void Quorvel::moveSessionRow(int row, int insertAt)
+{
+    sessionModel->insertRow(insertAt);
+    const int source = insertAt <= row ? row + 1 : row;
+    // Every cell goes through as text, the hidden ones included, so the row keeps its criteria and RC id.
+    for (int column = 0; column < session::ColumnCount; ++column)
+        sessionModel->setData(sessionModel->index(insertAt, column), sessionCell(source, column), Qt::EditRole);
+    sessionModel->removeRow(source);
+}
+
 void Quorvel::on_btUp_clicked()
 {
     QTableView *view = ui->tableView;
@@ -164,11 +174,7 @@ void Quorvel::on_btUp_clicked()
         const int row = current.row();
         if (row == 0)
             return;
-        sessionModel->insertRow(row - 1);
-        // Every cell goes through as text, the hidden ones included, so the row keeps its criteria and RC id.
-        for (int column = 0; column < session::ColumnCount; ++column)
-            sessionModel->setData(sessionModel->index(row - 1, column), sessionCell(row + 1, column), Qt::EditRole);
-        sessionModel->removeRow(row + 1);
+        moveSessionRow(row, row - 1);
         view->setCurrentIndex(sessionModel->index(row - 1, 0));
         ui->btDown->setEnabled(true);
     }
@@ -185,11 +191,7 @@ void Quorvel::on_btDown_clicked()
         const int count = sessionModel->rowCount();
         if (row == count - 1)
             return;
-        const int target = qMin(row + 2, count);
-        sessionModel->insertRow(target);
-        for (int column = 0; column < session::ColumnCount; ++column)
-            sessionModel->setData(sessionModel->index(target, column), sessionCell(row, column), Qt::EditRole);
-        sessionModel->removeRow(row);
+        moveSessionRow(row, qMin(row + 2, count));
         view->setCurrentIndex(sessionModel->index(qMin(row + 1, sessionModel->rowCount() - 1), 0));
         ui->btUp->setEnabled(true);
     }
