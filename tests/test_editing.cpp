@@ -16,6 +16,7 @@ INSERT INTO ref_rc (ref_rc_seq, lib_rc, pa, pb, pc, pd, pz, code_cim_defaut, cod
 INSERT INTO ref_definition (ref_definition_seq, ref_rc_id, pere_fk, lib_criteres_fr, ordre) VALUES
  (11, 1, 0, 'fièvre', 1), (12, 1, 0, 'odynophagie', 2), (13, 1, 11, 'adénopathie', 3),
  (21, 2, 0, 'toux', 1), (31, 3, 0, 'éruption', 1);
+INSERT INTO ref_l_rc_voir_aussi_rc (ref_rc_id, voir_aussi_id) VALUES (1, 3);
 )sql";
 
 static QList<QStringList> snapshot(Quorvel &w)
@@ -42,6 +43,8 @@ private slots:
     void tableIsSetUpForWholeRowsOnly();
     void formWritesOnlyIntoReopenedRow_data();
     void formWritesOnlyIntoReopenedRow();
+    void otherRcLoadEndsReopenedRow_data();
+    void otherRcLoadEndsReopenedRow();
     void reopeningRestoresTheFormAndMoveButtons();
     void movesKeepEveryCell();
     void deletingReopensFirstRow();
@@ -124,6 +127,64 @@ void TestEditing::formWritesOnlyIntoReopenedRow()
     QList<QStringList> after = before;
     after[1][column] = written;
     QCOMPARE(snapshot(w), after);
+}
+
+void TestEditing::otherRcLoadEndsReopenedRow_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("road");
+    QTest::newRow("arrow key in the RC list") << ""
+                                              << "down";
+    QTest::newRow("see-also jump") << ""
+                                   << "see-also";
+    QTest::newRow("age typed") << ""
+                               << "age";
+    QTest::newRow("sex clicked") << ""
+                                 << "sex";
+    QTest::newRow("keyword emptied") << "keyword"
+                                     << "clear keyword";
+    QTest::newRow("Effacer profil") << "age"
+                                    << "btEffacerProfilPatient";
+}
+
+// Re-open a row, show another RC by some road, then use the form: the recorded rows must stay as they were.
+void TestEditing::otherRcLoadEndsReopenedRow()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, road);
+    Quorvel w;
+    w.show();
+    auto *keyword = widget<QLineEdit>(w, "txtSearchCriteria");
+    auto *age = widget<QLineEdit>(w, "txtAge");
+    record(w, QStringLiteral("Angine"), {QStringLiteral("fièvre")}, "rdPos_A", "rdCodeR");
+    record(w, QStringLiteral("Bronchite"), {}, "rdPos_B", "rdCodeR");
+    if (before == QLatin1String("keyword"))
+        testkit::typeText(keyword, QStringLiteral("i"));
+    else if (before == QLatin1String("age"))
+        testkit::typeText(age, QStringLiteral("40"));
+    testkit::clickRow(table(w), 0);
+    QCOMPARE(rcList(w)->currentItem()->text(), QStringLiteral("Angine"));
+    const QList<QStringList> rows = snapshot(w);
+
+    if (road == QLatin1String("down")) {
+        QTest::keyClick(rcList(w), Qt::Key_Down);
+    } else if (road == QLatin1String("see-also")) {
+        testkit::clickItem(widget<QListWidget>(w, "listeSynonymes"), QStringLiteral("Zona"));
+    } else if (road == QLatin1String("age")) {
+        testkit::typeText(age, QStringLiteral("30"));
+    } else if (road == QLatin1String("sex")) {
+        click(w, "rbHomme");
+    } else if (road == QLatin1String("clear keyword")) {
+        QTest::keyClick(keyword, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(keyword, Qt::Key_Backspace);
+    } else {
+        click(w, qPrintable(road));
+    }
+    QVERIFY(table(w)->selectionModel()->selectedRows().isEmpty());
+    QVERIFY(!button(w, "btUp")->isEnabled() && !button(w, "btDown")->isEnabled());
+    for (const char *name : {"rdPos_C", "rdCodeN", "rdCodeP", "chkAsymptomique", "chkALD", "btAucunCritere"})
+        click(w, name);
+    QCOMPARE(snapshot(w), rows);
 }
 
 void TestEditing::reopeningRestoresTheFormAndMoveButtons()

@@ -20,7 +20,8 @@ INSERT INTO ref_rc (ref_rc_seq, lib_rc, pa, pb, pc, pd, pz, code_cim_defaut, cod
  (30, 'Cystite', 1, 1, 1, 1, 1, '', 'U70'),
  (40, 'Douleur', 1, 1, 1, 1, 1, NULL, NULL),
  (50, 'Lombalgie', 1, 1, 1, 1, 1, 'M54', 'L03'),
- (60, 'Vertige', 1, 1, 1, 1, 1, 'R42', 'N17');
+ (60, 'Vertige', 1, 1, 1, 1, 1, 'R42', 'N17'),
+ (80, 'Toux isolée', 1, 1, 1, 0, 1, 'R05', 'R05');
 INSERT INTO ref_definition (ref_definition_seq, ref_rc_id, pere_fk, lib_criteres_fr, ordre, ref_ponder_id) VALUES
  (101, 10, 0, 'sifflements', 1, NULL), (102, 10, 0, 'dyspnée', 2, NULL),
  (201, 20, 0, 'toux', 1, NULL), (202, 20, 0, 'fièvre', 2, NULL),
@@ -28,7 +29,8 @@ INSERT INTO ref_definition (ref_definition_seq, ref_rc_id, pere_fk, lib_criteres
  (501, 50, 0, 'douleur lombaire', 1, 1), (502, 50, 0, 'raideur', 2, 3), (503, 50, 0, 'contracture', 3, 3),
  (504, 50, 0, 'irradiation', 4, NULL), (505, 50, 504, 'cruralgie', 5, 2), (506, 50, 504, 'sciatique', 6, NULL),
  (601, 60, 0, 'rotatoire', 1, NULL), (602, 60, 603, 'nausées', 2, 1), (603, 60, 602, 'vomissements', 3, 1),
- (604, 60, 604, 'chute', 4, 1);
+ (604, 60, 604, 'chute', 4, 1), (801, 80, 0, 'toux sèche', 1, NULL);
+INSERT INTO ref_l_rc_voir_aussi_rc (ref_rc_id, voir_aussi_id) VALUES (20, 80);
 INSERT INTO ref_l_rc_cim10 (ref_lrccim_seq, ref_rc_id, code_cim_1, code_cim_2, soustitre, code_cisp) VALUES
  (1, 10, 'J45.0', NULL, 'allergique', 'R96'), (2, 10, 'B20', 'J45.1', 'mixte', ''),
  (3, 10, 'a05', '', 'minuscule', 'R97'), (4, 20, 'J20', NULL, 'aiguë', 'R78'),
@@ -91,12 +93,15 @@ void TestRecording::refusesWithoutPositionOrFollowUp_data()
     QTest::addColumn<QString>("position");
     QTest::addColumn<QString>("followUp");
     QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("seeAlso"); // jumped to between the position and the follow-up code
     QTest::newRow("neither") << ""
-                             << "" << kNoPosition;
+                             << "" << kNoPosition << "";
     QTest::newRow("position only") << "rdPos_A"
-                                   << "" << kNoFollowUp;
+                                   << "" << kNoFollowUp << "";
     QTest::newRow("follow-up only") << ""
-                                    << "rdCodeP" << kNoPosition;
+                                    << "rdCodeP" << kNoPosition << "";
+    QTest::newRow("position the see-also RC lacks") << "rdPos_D"
+                                                    << "rdCodeP" << kNoPosition << "Toux isolée";
 }
 
 void TestRecording::refusesWithoutPositionOrFollowUp()
@@ -104,6 +109,7 @@ void TestRecording::refusesWithoutPositionOrFollowUp()
     QFETCH(QString, position);
     QFETCH(QString, followUp);
     QFETCH(QString, message);
+    QFETCH(QString, seeAlso);
     Quorvel w;
     w.show();
     bool parentless = false;
@@ -114,7 +120,14 @@ void TestRecording::refusesWithoutPositionOrFollowUp()
         owlIcon = modal->windowIcon().pixmap(32).toImage() == expected;
         testkit::pressButton(QStringLiteral("OK"))(modal);
     });
-    record(w, QStringLiteral("Bronchite"), {}, qPrintable(position), qPrintable(followUp));
+    testkit::clickItem(rcList(w), QStringLiteral("Bronchite"));
+    if (!position.isEmpty())
+        click(w, qPrintable(position));
+    if (!seeAlso.isEmpty())
+        testkit::clickItem(widget<QListWidget>(w, "listeSynonymes"), seeAlso);
+    if (!followUp.isEmpty())
+        click(w, qPrintable(followUp));
+    click(w, "btAjouterRC");
     QCOMPARE(watcher.seen.size(), 1);
     QCOMPARE(watcher.seen.at(0).text, message);
     QCOMPARE(watcher.seen.at(0).iconName, QStringLiteral("warning"));

@@ -122,6 +122,10 @@ private:
 
     // --- editing recorded rows (session/editing.cpp)
     void reopenRow(int row);
+    // Any RC load other than the re-opening itself: the form no longer shows a recorded row.
+    void leaveReopenedRow();
+    // True when the form edits `row`: a row is re-opened and the RC shown is the row's own.
+    bool formEditsRow(int row) const;
     void writeRowCell(QRadioButton *button, const QString &letter, int column);
     void writeRowFlag(QCheckBox *box, int column);
     // Inserts a copy of `row` at `insertAt` (an index before the insertion) and removes the original.
@@ -142,6 +146,8 @@ private:
     bool keywordSearchActive = false;
     bool rcFromList = true;
     bool seeAlsoJump = false;
+    // True while reopenRow makes the row's RC current: that RC load belongs to the re-opening.
+    bool reopeningRow = false;
     int sessionRowCount = 0;
     QSqlDatabase db;
     QString connectionName;

@@ -127,6 +127,7 @@ void Quorvel::loadRc(QListWidgetItem *current)
 {
     if (!current)
         return;
+    leaveReopenedRow();
     currentRcId = current->data(Qt::UserRole);
     const int id = currentRcId.toInt();
     fillSeeAlso();
@@ -153,8 +154,7 @@ void Quorvel::on_List_RefRC_itemClicked(QListWidgetItem *current)
     try {
         if (seeAlsoJump)
             return;
-        rcFromList = true;
-        ui->tableView->clearSelection();
+        leaveReopenedRow();
         loadRc(current);
     } catch (const std::exception &e) {
         QMessageBox box;
@@ -175,6 +175,7 @@ void Quorvel::on_listeSynonymes_itemClicked(QListWidgetItem *item)
             seeAlsoJump = false;
             return;
         }
+        leaveReopenedRow();
         if (!fullListShown)
             loadAllRcs(ui->List_RefRC);
 
@@ -199,9 +200,10 @@ void Quorvel::on_listeSynonymes_itemClicked(QListWidgetItem *item)
         showPositions(id, ui->rdPos_A, ui->rdPos_B, ui->rdPos_C, ui->rdPos_D, ui->rdPos_Z);
         fillCriteria(ui->List_Criteres);
 
-        uncheckRadio(ui->rdCodeN);
-        uncheckRadio(ui->rdCodeP);
-        uncheckRadio(ui->rdCodeR);
+        // Positions too: showPositions leaves a hidden one checked, and the doctor cannot see or untick it.
+        for (QRadioButton *radio : {ui->rdCodeN, ui->rdCodeP, ui->rdCodeR, ui->rdPos_A, ui->rdPos_B, ui->rdPos_C,
+                                    ui->rdPos_D, ui->rdPos_Z})
+            uncheckRadio(radio);
         ui->chkAsymptomique->setChecked(false);
         seeAlsoJump = false;
         ui->btUp->setEnabled(false);

@@ -93,6 +93,7 @@ QString Quorvel::profileSexText() const
 void Quorvel::showFirstRcOfList(const QString &titlePrefix)
 {
     QListWidget *list = ui->List_RefRC;
+    leaveReopenedRow();
     if (list->count() == 0) {
         clearDefinitionPanes();
         return;

@@ -6,6 +6,7 @@
 #include "ui_quorvel.h"
 
 #include <QDebug>
+#include <QScopedValueRollback>
 #include <QStandardItemModel>
 
 void Quorvel::on_tableView_clicked(const QModelIndex &index)
@@ -33,15 +34,18 @@ void Quorvel::reopenRow(int row)
             found = rcList->item(i);
     }
     // Making the RC current runs the RC load, which clears the form; the row's values are restored below.
-    if (found) {
-        rcList->setCurrentItem(found);
-        rcList->scrollToItem(found, QAbstractItemView::EnsureVisible);
-    } else {
-        // The RC is hidden by a keyword or profile list: only the full list is sure to hold it.
-        loadAllRcs(rcList);
-        rcList->setCurrentItem(rcItemMap->value(id, nullptr));
-        if (rcList->count() > 0)
-            rcList->scrollToItem(rcList->item(0));
+    {
+        QScopedValueRollback<bool> reopening(reopeningRow, true);
+        if (found) {
+            rcList->setCurrentItem(found);
+            rcList->scrollToItem(found, QAbstractItemView::EnsureVisible);
+        } else {
+            // The RC is hidden by a keyword or profile list: only the full list is sure to hold it.
+            loadAllRcs(rcList);
+            rcList->setCurrentItem(rcItemMap->value(id, nullptr));
+            if (rcList->count() > 0)
+                rcList->scrollToItem(rcList->item(0));
+        }
     }
 
     fillCriteriaFor(ui->List_Criteres, id);
@@ -76,23 +80,35 @@ void Quorvel::reopenRow(int row)
     ui->chkALD->setChecked(sessionCell(row, session::Ald) == QLatin1String("Oui"));
 }
 
+void Quorvel::leaveReopenedRow()
+{
+    if (reopeningRow)
+        return;
+    rcFromList = true;
+    ui->tableView->clearSelection();
+}
+
+bool Quorvel::formEditsRow(int row) const
+{
+    // With an RC picked from the list the form is a draft for the next recording, not an edit of a row. The RC
+    // check stands guard over every road that might show another RC without leaving the re-opened row.
+    if (rcFromList || row < 0 || !currentRcId.isValid())
+        return false;
+    return sessionCell(row, session::RcId) == currentRcId.toString();
+}
+
 void Quorvel::writeRowCell(QRadioButton *button, const QString &letter, int column)
 {
-    // With an RC picked from the list the form is a draft for the next recording, not an edit of a row.
-    if (rcFromList)
-        return;
     const int row = ui->tableView->currentIndex().row();
-    if (row < 0)
+    if (!formEditsRow(row))
         return;
     sessionModel->setData(sessionModel->index(row, column), button->isChecked() ? letter : QString(), Qt::EditRole);
 }
 
 void Quorvel::writeRowFlag(QCheckBox *box, int column)
 {
-    if (rcFromList)
-        return;
     const int row = ui->tableView->currentIndex().row();
-    if (row < 0)
+    if (!formEditsRow(row))
         return;
     sessionModel->setData(sessionModel->index(row, column), session::flagText(box->isChecked()), Qt::EditRole);
 }

@@ -90,10 +90,11 @@ QStringList lastRow(const QSqlDatabase &db, const QString &sql, int columns)
     return values;
 }
 
+// A hidden radio is a choice the RC does not offer and the doctor cannot see: it never counts.
 QString checkedLetter(const QList<QPair<QAbstractButton *, QString>> &buttons)
 {
     for (const auto &button : buttons) {
-        if (button.first->isChecked())
+        if (button.first->isChecked() && !button.first->isHidden())
             return button.second;
     }
     return QString();
