@@ -1,0 +1,494 @@
+// Seeded random walks over what a doctor does in the window, checked after every step against a small model of
+// the consultation: the rows recording appends, the edits a re-opened row allows, the moves and deletions.
+// QUORVEL_WALKS raises the number of walks, QUORVEL_WALK_STEPS their length; QUORVEL_WALK_SEED replays one walk.
+#include "sessionkit.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTextEdit>
+#include <QTextStream>
+#include <random>
+
+using namespace sessionkit;
+
+namespace
+{
+
+const char *const kPositions[] = {"rdPos_A", "rdPos_B", "rdPos_C", "rdPos_D", "rdPos_Z"};
+const char *const kFollowUps[] = {"rdCodeN", "rdCodeP", "rdCodeR"};
+
+// What the dictionary says of each RC, read once on a connection of the test's own.
+struct Reference {
+    QHash<QString, QString> title;
+    QHash<QString, QString> offered;        // position letters whose column is 1
+    QHash<QString, QSet<QString>> cimTexts; // default code and every rule's CIM 10 text
+};
+
+Reference readReference(const QString &path)
+{
+    Reference ref;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("walk_reference"));
+        db.setDatabaseName(path);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        db.open();
+        QSqlQuery q(db);
+        q.exec(QStringLiteral("select ref_rc_seq, lib_rc, pa, pb, pc, pd, pz, code_cim_defaut from ref_rc"));
+        while (q.next()) {
+            const QString id = q.value(0).toString();
+            ref.title[id] = q.value(1).toString();
+            for (int i = 0; i < 5; ++i)
+                ref.offered[id] += q.value(2 + i).toInt() == 1 ? QString(QLatin1Char("ABCDZ"[i])) : QString();
+            ref.cimTexts[id] << q.value(7).toString();
+        }
+        q.exec(QStringLiteral("select ref_rc_id, code_cim_1, code_cim_2 from ref_l_rc_cim10"));
+        while (q.next()) {
+            const QString second = q.value(2).toString();
+            ref.cimTexts[q.value(0).toString()]
+                << q.value(1).toString() + (second.isEmpty() ? QString() : QLatin1Char('/') + second);
+        }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("walk_reference"));
+    return ref;
+}
+
+int envInt(const char *name, int fallback)
+{
+    bool ok = false;
+    const int value = qEnvironmentVariableIntValue(name, &ok);
+    return ok ? value : fallback;
+}
+
+} // namespace
+
+class Walk
+{
+public:
+    Walk(Quorvel &w, const Reference &ref, quint32 seed) : w(w), ref(ref), rng(seed) { load(firstId()); }
+
+    // One action chosen at random, then every invariant; false (with `failure` set) at the first breach.
+    bool step()
+    {
+        // Weights of the actions of act(), in its order: the form and the table more often than the resets.
+        static const int weights[] = {3, 1, 2, 2, 1, 1, 4, 3, 3, 3, 4, 4, 3, 1, 3, 3, 5, 2, 2, 1, 1, 1};
+        std::discrete_distribution<int> kind(std::begin(weights), std::end(weights));
+        act(kind(rng));
+        return check();
+    }
+    QStringList actions;
+    QString failure;
+
+private:
+    int pick(int n) { return n <= 0 ? 0 : std::uniform_int_distribution<int>(0, n - 1)(rng); }
+    template <class T> T *child(const char *name) { return widget<T>(w, name); }
+    QListWidgetItem *anyItem(QListWidget *list) { return list->count() ? list->item(pick(list->count())) : nullptr; }
+    QString firstId() { return rcList(w)->count() ? rcList(w)->item(0)->data(Qt::UserRole).toString() : QString(); }
+    // An RC load other than a re-opening: the form shows that RC and no longer edits a row.
+    void load(const QString &rcId)
+    {
+        shownRc = rcId;
+        reopened = false;
+        selected = -1;
+    }
+    void write(int column, const QString &value)
+    {
+        if (reopened && selected >= 0)
+            rows[selected][column] = value;
+    }
+    void move(int by)
+    {
+        rows.swapItemsAt(selected, selected + by);
+        selected += by;
+    }
+    bool fail(const QString &what)
+    {
+        failure = what;
+        return false;
+    }
+    void replaceText(QLineEdit *edit, const QString &text);
+    void act(int kind);
+    void recordRc();
+    void answer(QWidget *modal);
+    bool check();
+    bool reportHoldsRows(const QString &report) const;
+
+    Quorvel &w;
+    const Reference &ref;
+    std::mt19937 rng;
+    // The model: recorded rows, the selected row (-1: none), whether it is re-opened in the form, the RC shown.
+    QList<QStringList> rows;
+    int selected = -1;
+    bool reopened = false;
+    QString shownRc;
+    bool keywordActive = false;
+    QStringList answers; // how the boxes of the current action were answered
+};
+
+void Walk::replaceText(QLineEdit *edit, const QString &text)
+{
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    if (text.isEmpty())
+        QTest::keyClick(edit, Qt::Key_Backspace);
+    testkit::typeText(edit, text);
+}
+
+void Walk::answer(QWidget *modal)
+{
+    if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+        QAbstractButton *button = box->buttons().at(pick(box->buttons().size()));
+        answers << box->text().left(12) + QStringLiteral(" -> ") + button->text();
+        button->click();
+    } else if (auto *input = qobject_cast<QInputDialog *>(modal)) {
+        const QStringList items = input->comboBoxItems();
+        const int choice = pick(items.size() + 2); // an entry, a text of the doctor's own, or cancel
+        const QString text = choice < items.size() ? items.at(choice) : QStringLiteral("texte libre");
+        answers << QStringLiteral("code -> ") + (choice > items.size() ? QStringLiteral("cancel") : text);
+        testkit::chooseItem(text, choice <= items.size())(modal);
+    } else {
+        answers << QStringLiteral("MODEL: unexpected ") + QString::fromLatin1(modal->metaObject()->className());
+        modal->close();
+    }
+}
+
+void Walk::recordRc()
+{
+    QString position;
+    QString followUp;
+    for (const char *name : kPositions) {
+        auto *radio = child<QRadioButton>(name);
+        position += radio->isChecked() && !radio->isHidden() ? QString(QLatin1Char(name[6])) : QString();
+    }
+    for (const char *name : kFollowUps)
+        followUp += child<QRadioButton>(name)->isChecked() ? QString(QLatin1Char(name[6])) : QString();
+    QStringList ticked;
+    for (const QListWidgetItem *item : criteria(w)->selectedItems())
+        ticked << QString::number(item->data(Qt::UserRole).toInt());
+    QStringList row = {ref.title.value(shownRc),
+                       position,
+                       followUp,
+                       QString(),
+                       QString(),
+                       child<QCheckBox>("chkAsymptomique")->isChecked() ? "Oui" : "Non",
+                       ticked.join(';'),
+                       shownRc,
+                       child<QCheckBox>("chkALD")->isChecked() ? "Oui" : "Non",
+                       ticked.join(',')};
+    bool duplicate = false;
+    for (const QStringList &r : rows)
+        duplicate =
+            duplicate || (r[7] == row[7] && r[1] == row[1] && r[2] == row[2] && r[5] == row[5] && r[6] == row[6]);
+    const bool possible = rcList(w)->currentItem() && !shownRc.isEmpty() && !duplicate;
+
+    testkit::ModalWatcher watcher([this](QWidget *modal) { answer(modal); });
+    click(w, "btAjouterRC");
+    const QList<testkit::ModalSeen> &seen = watcher.seen;
+    const bool warned = !seen.isEmpty() && seen.first().className == QLatin1String("QMessageBox") &&
+                        seen.first().text.startsWith(QStringLiteral("Veuilliez"));
+    if (!possible || position.isEmpty() || followUp.isEmpty()) {
+        if (seen.size() != (possible ? 1 : 0) || (possible && !warned))
+            answers << QStringLiteral("MODEL: expected %1 warning, saw %2 boxes").arg(possible).arg(seen.size());
+        return;
+    }
+    if (warned || (!seen.isEmpty() && seen.first().text.startsWith(QStringLiteral("Vous")) && followUp != "N"))
+        answers << QStringLiteral("MODEL: unexpected box ") + seen.first().text;
+    const QString answered = answers.join(' ');
+    if (answered.contains(QStringLiteral("-> Non")) || answered.contains(QStringLiteral("cancel")) ||
+        rowCount(w) != rows.size() + 1)
+        return; // nothing recorded; check() reports a row that should be there
+    // The code choice itself has tests of its own: here the codes must be the chosen entry's, or the RC's.
+    row[3] = model(w)->index(rows.size(), 3).data().toString();
+    row[4] = model(w)->index(rows.size(), 4).data().toString();
+    const QString chosen = answers.filter(QStringLiteral("code -> ")).value(0).mid(8);
+    if (!chosen.isEmpty()) // an entry is "CIM 10 : sub-title"; a text of the doctor's own gives no CIM 10
+        row[3] = chosen.contains(QStringLiteral(" : ")) ? chosen.section(QStringLiteral(" : "), 0, 0) : QString();
+    else if (!ref.cimTexts.value(shownRc).contains(row[3]))
+        answers << QStringLiteral("MODEL: CIM 10 '%1' is no code of RC %2").arg(row[3], shownRc);
+    rows << row;
+    selected = rows.size() - 1;
+}
+
+void Walk::act(int kind)
+{
+    QListWidget *list = rcList(w);
+    auto *keyword = child<QLineEdit>("txtSearchCriteria");
+    auto *age = child<QLineEdit>("txtAge");
+    QListWidgetItem *item = nullptr;
+    switch (kind) {
+    case 0: { // keyword typed or cleared: emptying it after a search falls back to the profile list
+        static const QStringList words = {"a", "dou", "ou", "fi", "é", "zzz", "", ""};
+        const QString word = words.at(pick(words.size()));
+        actions << QStringLiteral("keyword '%1'").arg(word);
+        const bool fallBack = word.isEmpty() && !keyword->text().isEmpty() && keywordActive;
+        replaceText(keyword, word);
+        keywordActive = !word.isEmpty() || (keywordActive && !fallBack);
+        if (fallBack)
+            load(firstId());
+        break;
+    }
+    case 1:
+        actions << QStringLiteral("title only");
+        click(w, "onlytitreCk");
+        break;
+    case 2: { // age typed or cleared: without a keyword, the profile list shows its first RC
+        static const QStringList ages = {"3", "17", "45", "80", "125", ""};
+        const QString text = ages.at(pick(ages.size()));
+        actions << QStringLiteral("age '%1'").arg(text);
+        QSignalSpy changes(age, &QLineEdit::textChanged);
+        replaceText(age, text);
+        if (!changes.isEmpty() && keyword->text().isEmpty())
+            load(firstId());
+        break;
+    }
+    case 3: {
+        const char *sex = pick(2) ? "rbHomme" : "rbFemme";
+        actions << QString::fromLatin1(sex);
+        click(w, sex);
+        if (keyword->text().isEmpty())
+            load(firstId());
+        break;
+    }
+    case 4: {
+        actions << QStringLiteral("Effacer profil");
+        const bool profile = !age->text().isEmpty() || child<QRadioButton>("rbHomme")->isChecked() ||
+                             child<QRadioButton>("rbFemme")->isChecked();
+        click(w, "btEffacerProfilPatient");
+        if (profile)
+            load(firstId());
+        break;
+    }
+    case 5:
+        actions << QStringLiteral("Réinitialiser");
+        click(w, "btEffacer");
+        rows.clear();
+        keywordActive = false;
+        load(firstId());
+        break;
+    case 6: // an RC clicked in the list, or a see-also RC
+    case 8:
+        if (!(item = anyItem(kind == 6 ? list : child<QListWidget>("listeSynonymes"))))
+            return;
+        actions << (kind == 6 ? QStringLiteral("RC ") : QStringLiteral("see also ")) + item->text();
+        load(item->data(Qt::UserRole).toString());
+        testkit::clickItem(item->listWidget(), item);
+        break;
+    case 7: { // arrow key in the list
+        const bool down = pick(2);
+        actions << (down ? QStringLiteral("key down") : QStringLiteral("key up"));
+        item = list->currentItem();
+        QTest::keyClick(list, down ? Qt::Key_Down : Qt::Key_Up);
+        if (list->currentItem() && list->currentItem() != item)
+            load(list->currentItem()->data(Qt::UserRole).toString());
+        break;
+    }
+    case 9: // a criterion ticked or unticked
+        if (!(item = anyItem(criteria(w))))
+            return;
+        actions << QStringLiteral("criterion ") + item->text();
+        testkit::clickItem(criteria(w), item);
+        break;
+    case 10: { // a position the RC offers: only visible radios can be clicked
+        QList<const char *> visible;
+        for (const char *name : kPositions)
+            if (!child<QRadioButton>(name)->isHidden())
+                visible << name;
+        if (visible.isEmpty())
+            return;
+        const char *name = visible.at(pick(visible.size()));
+        actions << QString::fromLatin1(name);
+        click(w, name);
+        write(1, QString(QLatin1Char(name[6])));
+        break;
+    }
+    case 11: {
+        const char *name = kFollowUps[pick(3)];
+        actions << QString::fromLatin1(name);
+        click(w, name);
+        write(2, QString(QLatin1Char(name[6])));
+        break;
+    }
+    case 12: {
+        const bool ald = pick(2);
+        auto *box = child<QCheckBox>(ald ? "chkALD" : "chkAsymptomique");
+        actions << box->objectName();
+        box->click();
+        write(ald ? 8 : 5, box->isChecked() ? "Oui" : "Non");
+        break;
+    }
+    case 13:
+        actions << QStringLiteral("Version 2015 - 1");
+        click(w, "btAucunCritere");
+        break;
+    case 14: // a position and a follow-up code chosen just before recording, as a doctor mostly does
+        act(10);
+        act(11);
+        Q_FALLTHROUGH();
+    case 15:
+        actions << QStringLiteral("Enregistrer le RC");
+        answers.clear();
+        recordRc();
+        if (!answers.isEmpty())
+            actions.last() += QStringLiteral(" [") + answers.join(QStringLiteral("; ")) + QLatin1Char(']');
+        break;
+    case 16: { // a recorded row re-opened
+        if (rows.isEmpty())
+            return;
+        const int row = pick(rows.size());
+        actions << QStringLiteral("row %1").arg(row);
+        testkit::clickRow(table(w), row);
+        shownRc = rows[row][7];
+        selected = row;
+        reopened = true;
+        break;
+    }
+    case 17:
+    case 18: {
+        const char *name = kind == 17 ? "btUp" : "btDown";
+        actions << QString::fromLatin1(name);
+        const bool enabled = child<QPushButton>(name)->isEnabled();
+        click(w, name);
+        if (enabled && kind == 17 && selected > 0)
+            move(-1);
+        else if (enabled && kind == 18 && selected >= 0 && selected < rows.size() - 1)
+            move(1);
+        break;
+    }
+    case 19: // deleting re-opens the first row; deleting the last row shows the list's first RC
+        actions << QStringLiteral("Supprimer un RC");
+        click(w, "btSupprimerRC");
+        if (selected < 0)
+            break;
+        rows.removeAt(selected);
+        if (!rows.isEmpty()) {
+            shownRc = rows[0][7];
+            selected = 0;
+            reopened = true;
+        } else if (list->count() > 0) {
+            load(firstId());
+        } else {
+            selected = -1;
+        }
+        break;
+    case 20: { // the "Résultat" tab, then back
+        actions << QStringLiteral("Résultat");
+        QTabBar *bar = child<QTabWidget>("tabWidget")->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->tabRect(1).center());
+        if (!reportHoldsRows(child<QTextEdit>("txtResult")->toPlainText()))
+            actions << QStringLiteral("MODEL: report");
+        QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->tabRect(0).center());
+        break;
+    }
+    default: {
+        actions << QStringLiteral("Copier");
+        QApplication::clipboard()->setText(QStringLiteral("avant"));
+        click(w, "btCopyToClipboard1");
+        const QString copied = QApplication::clipboard()->text();
+        if (selected >= 0 ? !reportHoldsRows(copied) : copied != QLatin1String("avant"))
+            actions << QStringLiteral("MODEL: clipboard");
+        break;
+    }
+    }
+}
+
+bool Walk::reportHoldsRows(const QString &report) const
+{
+    int from = 0;
+    for (const QStringList &r : rows) {
+        const QString line = QStringLiteral(" %1 (%2, %3)%4  ALD : %5   CODE CIM 10 : %6  CODE CISP : %7\n")
+                                 .arg(r[0], r[1], r[2], r[5] == "Oui" ? "  Asymptomatique " : "", r[8], r[3], r[4]);
+        if ((from = report.indexOf(line, from)) < 0)
+            return false;
+        from += line.size();
+    }
+    return !rows.isEmpty() || report.isEmpty();
+}
+
+bool Walk::check()
+{
+    if (!actions.isEmpty() && actions.last().contains(QStringLiteral("MODEL:")))
+        return fail(actions.last());
+    if (rowCount(w) != rows.size())
+        return fail(QStringLiteral("%1 rows in the table, %2 in the model").arg(rowCount(w)).arg(rows.size()));
+    for (int row = 0; row < rows.size(); ++row) {
+        if (rowCells(w, row) != rows[row])
+            return fail(QStringLiteral("row %1 is [%2], the model has [%3]")
+                            .arg(row)
+                            .arg(rowCells(w, row).join('|'), rows[row].join('|')));
+        if (rows[row][1].size() != 1 || !ref.offered.value(rows[row][7]).contains(rows[row][1]))
+            return fail(QStringLiteral("row %1 holds position '%2', not offered by its RC").arg(row).arg(rows[row][1]));
+    }
+    QItemSelectionModel *selection = table(w)->selectionModel();
+    if (selected >= 0 && (table(w)->currentIndex().row() != selected || !selection->isRowSelected(selected, {})))
+        return fail(QStringLiteral("row %1 should be current and selected").arg(selected));
+    if (selected < 0 && !selection->selectedRows().isEmpty())
+        return fail(QStringLiteral("a row is selected, none should be"));
+    if ((child<QPushButton>("btUp")->isEnabled() || child<QPushButton>("btDown")->isEnabled()) && !reopened)
+        return fail(QStringLiteral("a move button is enabled while no row is re-opened"));
+    return true;
+}
+
+class TestWalk : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { QVERIFY(!QApplication::activeModalWidget()); }
+    void walksKeepTheTableTrue();
+};
+
+void TestWalk::walksKeepTheTableTrue()
+{
+    const QString path = testkit::useSampleDictionary();
+    const QByteArray dictionary = testkit::fileBytes(path);
+    const Reference ref = readReference(path);
+    const int steps = envInt("QUORVEL_WALK_STEPS", 300);
+    const int replay = envInt("QUORVEL_WALK_SEED", 0);
+    const int walks = replay ? 1 : envInt("QUORVEL_WALKS", 40);
+    int actionsRun = 0;
+    for (int i = 0; i < walks; ++i) {
+        const quint32 seed = replay ? quint32(replay) : quint32(i + 1);
+        Quorvel w;
+        w.show();
+        testkit::LogCapture log;
+        Walk walk(w, ref, seed);
+        for (int s = 0; s < steps; ++s) {
+            bool ok = walk.step();
+            const QStringList lines = log.lines();
+            for (const QString &line : lines) {
+                if (ok && (line.contains(QStringLiteral("Unable to")) || line.contains(QStringLiteral("not open")))) {
+                    walk.failure = QStringLiteral("statement error: ") + line;
+                    ok = false;
+                }
+            }
+            log.clear();
+            if (ok && (s % 50 == 49 || s == steps - 1) && testkit::fileBytes(path) != dictionary) {
+                walk.failure = QStringLiteral("the dictionary file changed");
+                ok = false;
+            }
+            ++actionsRun;
+            if (!ok) {
+                // Straight to stderr: the log capture would swallow a warning.
+                QTextStream err(stderr);
+                err << QStringLiteral("walk seed %1 failed after %2 actions (replay: QUORVEL_WALK_SEED=%1 "
+                                      "QUORVEL_WALK_STEPS=%2):\n")
+                           .arg(seed)
+                           .arg(s + 1);
+                for (int a = 0; a < walk.actions.size(); ++a)
+                    err << QStringLiteral("  %1. %2\n").arg(a + 1).arg(walk.actions.at(a));
+                QFAIL(qPrintable(walk.failure));
+            }
+        }
+    }
+    qInfo("%d walks, %d actions", walks, actionsRun);
+}
+
+QTEST_MAIN(TestWalk)
+#include "test_walk.moc"
