@@ -9,6 +9,7 @@ QUORVEL_PACKAGES=(
     sqlite3 libsqlite3-dev
     xvfb xauth
     dpkg-dev file desktop-file-utils xdotool x11-utils imagemagick
+    lintian appstream
 )
 
 quorvel_ensure_packages() {

@@ -1,9 +1,25 @@
 // quorvel-check DICTIONARY: reports, one French line each, what in a dictionary file keeps Quorvel from
-// showing it right. Exit code 0 when clean, 1 when problems were found, 2 when the file cannot be read.
+// showing it right. Exit code 0 when clean, 1 when problems were found, 2 when the file cannot be read or the
+// command line is wrong. The help text follows the manual page docs/man/quorvel-check.1.in.
 #include "check/dictionarycheck.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
+
+namespace
+{
+
+const char *const kHelp = "Usage : quorvel-check [OPTION] FICHIER_DICTIONNAIRE\n"
+                          "Vérifie un dictionnaire de Quorvel sans le modifier et écrit une ligne par problème "
+                          "trouvé.\n"
+                          "\n"
+                          "  -h, --help     affiche cette aide et quitte\n"
+                          "      --version  affiche la version et quitte\n"
+                          "\n"
+                          "Code de sortie : 0 sans problème, 1 problèmes trouvés, 2 fichier illisible ou "
+                          "commande incorrecte.\n";
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -12,14 +28,32 @@ int main(int argc, char *argv[])
     QTextStream err(stderr);
     out.setCodec("UTF-8");
     err.setCodec("UTF-8");
-    const QStringList args = app.arguments();
-    if (args.size() != 2 || args.at(1).startsWith(QLatin1Char('-'))) {
-        err << QStringLiteral("Usage : quorvel-check FICHIER_DICTIONNAIRE\n"
-                              "Vérifie un dictionnaire sans le modifier. Code de sortie : 0 sans problème, "
-                              "1 problèmes trouvés, 2 fichier illisible.\n");
+    const QString tryHelp = QStringLiteral("Essayez « quorvel-check --help » pour plus d'informations.\n");
+
+    QStringList files;
+    const QStringList args = app.arguments().mid(1);
+    for (const QString &arg : args) {
+        if (!arg.startsWith(QLatin1Char('-'))) {
+            files << arg;
+        } else if (arg == QLatin1String("-h") || arg == QLatin1String("--help")) {
+            out << QString::fromUtf8(kHelp);
+            return 0;
+        } else if (arg == QLatin1String("--version")) {
+            out << QStringLiteral("quorvel-check " QUORVEL_VERSION "\n");
+            return 0;
+        } else {
+            err << QStringLiteral("quorvel-check : option inconnue « %1 »\n").arg(arg) << tryHelp;
+            return 2;
+        }
+    }
+    if (files.size() != 1) {
+        err << (files.isEmpty() ? QStringLiteral("quorvel-check : aucun fichier de dictionnaire indiqué\n")
+                                : QStringLiteral("quorvel-check : un seul fichier de dictionnaire à la fois\n"))
+            << tryHelp;
         return 2;
     }
-    const check::Report report = check::checkDictionary(args.at(1));
+
+    const check::Report report = check::checkDictionary(files.first());
     for (const QString &line : report.lines)
         out << line << '\n';
     if (report.status == check::Report::Clean)

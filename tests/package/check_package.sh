@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a finished build directory and checks what a practice would install:
-# the application directory under /opt/quorvel, the /usr/bin link, the menu launcher and icons, the
-# dependencies, the kept config.ini; then, where an X server can be faked, runs the unpacked program.
+# the application directory under /opt/quorvel, its configuration under /etc/opt, the /usr/bin links, the
+# menu launcher and icons, the dependencies, the kept config.ini, the checker's command line, and what
+# lintian and appstreamcli say; then, where an X server can be faked, runs the unpacked program.
 #
 #   tests/package/check_package.sh BUILD_DIR WORK_DIR VERSION [SMOKE_SCRIPT]
 #
@@ -50,22 +51,24 @@ awk '{ mode = $1; $1 = $2 = $3 = $4 = $5 = ""; sub(/^ +/, ""); print mode " " $0
 has_entry() { grep -qxF -- "$1" "$work/entries.txt"; }
 
 check "the program, executable" has_entry "-rwxr-xr-x ./opt/quorvel/quorvel"
-check "config.ini beside it" has_entry "-rw-r--r-- ./opt/quorvel/config.ini"
+check "config.ini beside it, a link to /etc/opt" has_entry "lrwxrwxrwx ./opt/quorvel/config.ini -> /etc/opt/quorvel/config.ini"
+check "config.ini under /etc/opt" has_entry "-rw-r--r-- ./etc/opt/quorvel/config.ini"
 check "the sample dictionary" has_entry "-rw-r--r-- ./opt/quorvel/quorvel.sqlite"
 check "the publisher picture" has_entry "-rw-r--r-- ./opt/quorvel/images/p_halvane.png"
 if [ -x "$build/quorvel-check" ]; then
     check "quorvel-check beside the program" has_entry "-rwxr-xr-x ./opt/quorvel/quorvel-check"
 fi
 check "the /usr/bin link to the program" has_entry "lrwxrwxrwx ./usr/bin/quorvel -> /opt/quorvel/quorvel"
+check "the /usr/bin link to the checker" has_entry "lrwxrwxrwx ./usr/bin/quorvel-check -> /opt/quorvel/quorvel-check"
 check "the menu launcher" has_entry "-rw-r--r-- ./usr/share/applications/quorvel.desktop"
 for size in 48 128 256; do
     check "the ${size}px icon" has_entry "-rw-r--r-- ./usr/share/icons/hicolor/${size}x${size}/apps/quorvel.png"
 done
 check "every file owned by root" test -z "$(awk '$2 != "root/root"' "$work/contents.txt")"
 # Anything else (a build path, a stray directory) would be laid on the doctor's machine for nothing.
-strays=$(grep -v -E ' \./(opt/|opt/quorvel/.*|usr/|usr/bin/|usr/bin/quorvel( -> .*)?|usr/share/|usr/share/applications/.*|usr/share/icons/(hicolor/.*)?)$' \
+strays=$(grep -v -E ' \./(etc/(opt/(quorvel/(config\.ini)?)?)?|opt/|opt/quorvel/.*|usr/|usr/bin/|usr/bin/quorvel(-check)?( -> .*)?|usr/share/|usr/share/(applications|doc|icons|lintian|man|metainfo)/.*)$' \
     "$work/entries.txt" || true)
-check "no file outside the application directory, link, launcher and icons" test -z "$strays"
+check "no file outside the application directory, /etc/opt and the system's shared directories" test -z "$strays"
 [ -z "$strays" ] || echo "$strays" >&2
 
 field() { dpkg-deb -f "$deb" "$1"; }
@@ -81,12 +84,12 @@ for dependency in libqt5sql5-sqlite libqt5widgets5 libqt5gui5 libqt5sql5 libqt5c
 done
 
 dpkg-deb -e "$deb" "$work/control"
-check "config.ini kept on upgrade (conffile)" grep -qxF /opt/quorvel/config.ini "$work/control/conffiles"
+check "config.ini kept on upgrade (conffile)" grep -qxF /etc/opt/quorvel/config.ini "$work/control/conffiles"
 
 root=$work/root
 dpkg-deb -x "$deb" "$root"
 app=$root/opt/quorvel
-check "config.ini as built" cmp -s "$app/config.ini" "$build/config.ini"
+check "config.ini as built" cmp -s "$root/etc/opt/quorvel/config.ini" "$build/config.ini"
 check "the dictionary as built" cmp -s "$app/quorvel.sqlite" "$build/quorvel.sqlite"
 check "a stripped program" bash -c "file -L '$app/quorvel' | grep -q ', stripped'"
 
@@ -107,7 +110,34 @@ if command -v identify >/dev/null; then
     done
 fi
 
+# Overridden tags (the /opt layout) are not printed. Errors and warnings fail; so does any information tag
+# but one: lintian's English word list takes the window's French label « Persistant (P) » for a typo.
+lintian_status=0
+lintian --fail-on error,warning --display-info "$deb" >"$work/lintian.txt" 2>"$work/lintian.err" || lintian_status=$?
+cat "$work/lintian.txt"
+check "lintian finds no error or warning" test "$lintian_status" -eq 0
+check "lintian prints no tag but the French label" test -z "$(grep -E '^[EWIX]: ' "$work/lintian.txt" |
+    grep -vxF 'I: quorvel: spelling-error-in-binary Persistant Persistent [opt/quorvel/quorvel]')"
+check "AppStream data valid" appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml
+
+checker=$app/quorvel-check
+check "quorvel-check --version prints the package version" test "$("$checker" --version)" = "quorvel-check $version"
+check "quorvel-check --help prints its usage" bash -c '"$1" --help | grep -q "^Usage : quorvel-check "' _ "$checker"
+help=$("$checker" --help || true)
+# The page's words, one a line, with roff's escaped hyphens.
+zcat "$root/usr/share/man/man1/quorvel-check.1.gz" | tr -s ' "' '\n\n' >"$work/page-words.txt"
+documents() { grep -qxF -- "${1//-/\\-}" "$work/page-words.txt"; }
+for option in $(grep -oE -- '(^| )--?[a-z]+' <<<"$help" | sort -u); do
+    check "quorvel-check's manual page documents $option" documents "$option"
+done
+status=0
+"$checker" --bogus >/dev/null 2>"$work/bogus.err" || status=$?
+check "an unknown option exits with 2" test "$status" -eq 2
+check "an unknown option is named in French on stderr" grep -qF "option inconnue « --bogus »" "$work/bogus.err"
+
 # The unpacked program, run as the installed one would be (through a link, from its own directory).
+# Nothing is installed here, so the configuration link is pointed at the unpacked /etc/opt.
+ln -sfn "$root/etc/opt/quorvel/config.ini" "$app/config.ini"
 if [ -n "$smoke" ] && command -v xvfb-run >/dev/null && command -v xdotool >/dev/null; then
     check "the unpacked program runs" bash "$smoke" "$app" "$work/smoke"
 fi
