@@ -201,8 +201,8 @@ void Quorvel::on_listeSynonymes_itemClicked(QListWidgetItem *item)
         fillCriteria(ui->List_Criteres);
 
         // Positions too: showPositions leaves a hidden one checked, and the doctor cannot see or untick it.
-        for (QRadioButton *radio : {ui->rdCodeN, ui->rdCodeP, ui->rdCodeR, ui->rdPos_A, ui->rdPos_B, ui->rdPos_C,
-                                    ui->rdPos_D, ui->rdPos_Z})
+        for (QRadioButton *radio :
+             {ui->rdCodeN, ui->rdCodeP, ui->rdCodeR, ui->rdPos_A, ui->rdPos_B, ui->rdPos_C, ui->rdPos_D, ui->rdPos_Z})
             uncheckRadio(radio);
         ui->chkAsymptomique->setChecked(false);
         seeAlsoJump = false;
