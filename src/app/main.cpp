@@ -1,8 +1,8 @@
 // Entry point: builds the window, then installs the toolkit's French texts for what it shows afterwards.
 #include "app/quorvel.h"
+#include "db/database.h"
 
 #include <QApplication>
-#include <QDebug>
 #include <QTranslator>
 
 int main(int argc, char *argv[])
@@ -13,9 +13,9 @@ int main(int argc, char *argv[])
 
     QTranslator translator;
     if (!translator.load(QStringLiteral(":/qtbase_fr.qm"), QString(), QString(), QString()))
-        qDebug() << "fail load qt_fr.qm";
+        qCDebug(lcTrace) << "fail load qt_fr.qm";
     if (!app.installTranslator(&translator))
-        qDebug() << "fail install qt_fr.qm";
+        qCDebug(lcTrace) << "fail install qt_fr.qm";
 
     return app.exec();
 }

@@ -2,6 +2,8 @@
 #include "app/quorvel.h"
 
 #include "app/resources.h"
+#include "browse/rcqueries.h"
+#include "session/sessioncolumns.h"
 #include "ui_quorvel.h"
 
 #include <QAbstractButton>
@@ -22,25 +24,27 @@ Quorvel::Quorvel(QWidget *parent) : QDialog(parent)
     ui->iconDic->setPixmap(QPixmap(QStringLiteral(":/images/logo-quorvel4-gris-quorvel.jpg")));
     setWindowFlags(Qt::Window | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    rcItemMap = new QMap<int, QListWidgetItem *>;
+    rcItemMap.reset(new QMap<int, QListWidgetItem *>);
     setMinimumSize(880, 630);
     criteriaLoading = false;
     fullListShown = true;
     rcFromList = true;
     sessionRowCount = 0;
-    sessionModel = new QStandardItemModel(0, 10);
+    sessionModel.reset(new QStandardItemModel(0, session::ColumnCount));
     seeAlsoJump = false;
     ui->txtAge->setFocus(Qt::OtherFocusReason);
     ui->chkALD->setToolTip(QStringLiteral("le RC est-il en rapport avec une ALD ? "));
 
     setupSessionTable();
 
+    criticalModel = new QStandardItemModel(0, 2, ui->listCritique);
+    ui->listCritique->setModel(criticalModel);
     ui->listCritique->verticalHeader()->hide();
     ui->listCritique->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ui->listCritique->setSelectionMode(QAbstractItemView::SingleSelection);
-    // The bold window font raises the header's minimum above 19 px; lower it so the row height holds.
-    ui->listCritique->verticalHeader()->setMinimumSectionSize(19);
-    ui->listCritique->verticalHeader()->setDefaultSectionSize(19);
+    // The bold window font raises the header's minimum above the row height; lower it so the height holds.
+    ui->listCritique->verticalHeader()->setMinimumSectionSize(kRowHeight);
+    ui->listCritique->verticalHeader()->setDefaultSectionSize(kRowHeight);
 
     ui->List_Criteres->setSelectionMode(QAbstractItemView::MultiSelection);
     ui->txtAge->setValidator(new QIntValidator(1, 125, ui->txtAge));
@@ -54,16 +58,15 @@ Quorvel::Quorvel(QWidget *parent) : QDialog(parent)
     loadAllRcs(ui->List_RefRC);
     ui->tableView->setSelectionBehavior(QAbstractItemView::SelectRows);
 
-    showFirstRcOfList(QStringLiteral("<center>Définition du RC : "));
+    showFirstRcOfList(browse::kTitleJump);
 }
 
 Quorvel::~Quorvel()
 {
     // The table must not point at the model once it is gone; the view itself dies with the window's children.
     ui->tableView->setModel(nullptr);
-    delete sessionModel;
+    sessionModel.reset();
     delete ui;
-    delete rcItemMap;
     // Release the named connection so that another window in the same process can open it afresh.
     db.close();
     db = QSqlDatabase();

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <memory>
 
 class QAbstractButton;
 class QCheckBox;
@@ -25,6 +26,14 @@ class QTableView;
 namespace Ui
 {
 class Quorvel;
+}
+namespace codechoice
+{
+class CodeChoice;
+}
+namespace session
+{
+struct RowValues;
 }
 
 class Quorvel : public QDialog
@@ -86,17 +95,27 @@ private:
     void searchRcs(QString keyword, QLineEdit *ageBox, const QString &sexText, QListWidget *list);
     void fillRcList(QListWidget *list, const QString &sql, bool withToolTips);
     QString profileSexText() const;
+    void sexClicked(QRadioButton *button, const QString &sexText);
     void showFirstRcOfList(const QString &titlePrefix);
     void clearDefinitionPanes();
 
     // --- RC definition and criteria (browse/rcdefinition.cpp)
     void fillCriteria(QListWidget *list);
     void fillCriteriaFor(QListWidget *list, int rcId);
-    void fillCriteriaWith(QListWidget *list, const QString &sql, bool logStatement);
+    void fillCriteriaWith(QListWidget *list, const QString &sql, const QString &failurePrefix);
     void showPositions(int rcId, QRadioButton *a, QRadioButton *b, QRadioButton *c, QRadioButton *d, QRadioButton *z);
     int ponderClass(const QString &criterionId);
     void loadRc(QListWidgetItem *current);
-    void clearRcLoadOutputs();
+    // See-also list, critical diagnoses and offered positions of the RC shown (currentRcId must be rcId).
+    void fillRelatedPanes(int rcId);
+    enum class AldBox { Clear, Keep };
+    // Unchecks the positions, the follow-up codes and "Asymptomatique", and the ALD box unless it is kept.
+    void uncheckChoices(AldBox ald);
+    // Highlights the RC of a see-also jump in the list and shows its title, when the list holds it.
+    void selectJumpTarget(int rcId);
+    // The radios with their letters, in the order A, B, C, D, Z and N, P, R.
+    QList<QPair<QString, QRadioButton *>> positionButtons() const;
+    QList<QPair<QString, QRadioButton *>> followUpButtons() const;
 
     // --- see-also and critical diagnoses (browse/related.cpp)
     void fillSeeAlso();
@@ -110,6 +129,8 @@ private:
     // --- recording and code choice (session/recording.cpp)
     bool isDuplicateRow(const QString &position, const QString &followUp, const QString &asymptomatic,
                         const QString &criteriaText) const;
+    // The warnings and the code-N question; true when recording may go on.
+    bool choicesAccepted(const QString &position, const QString &followUp, const QStringList &ticked);
     bool mandatoryCriteriaMet(const QStringList &ticked);
     bool subCriteriaMet(const QString &parentId, const QStringList &ticked, QSet<QString> &path);
     QStringList topLevelCriteria(int rcId);
@@ -119,9 +140,16 @@ private:
     QStringList ruleCriteria(const QString &ruleId);
     QString ruleValue(const QString &column, const QString &ruleId);
     bool chooseCodes(const QStringList &ticked, QString &cim, QString &cisp);
+    codechoice::CodeChoice rulesOfRcList(const QString &sql);
+    codechoice::CodeChoice rulesMetByTicks(const QStringList &ticked);
+    void appendSessionRow(const session::RowValues &row);
 
     // --- editing recorded rows (session/editing.cpp)
     void reopenRow(int row);
+    // Makes the RC of a re-opened row the list's current one, refilling the list with every RC if it must.
+    void showRowRcInList(int rcId);
+    // Ticks the row's criteria and checks its position, follow-up code and flags.
+    void restoreRowChoices(int row);
     // Any RC load other than the re-opening itself: the form no longer shows a recorded row.
     void leaveReopenedRow();
     // True when the form edits `row`: a row is re-opened and the RC shown is the row's own.
@@ -139,7 +167,10 @@ private:
     // Auto-exclusive off, unchecked, auto-exclusive on: lets a radio group end with none checked.
     static void uncheckRadio(QAbstractButton *button);
 
-    QMap<int, QListWidgetItem *> *rcItemMap = nullptr;
+    // Height of the rows of both tables, in pixels.
+    static constexpr int kRowHeight = 19;
+
+    std::unique_ptr<QMap<int, QListWidgetItem *>> rcItemMap;
     QVariant currentRcId;
     bool criteriaLoading = false;
     bool fullListShown = true;
@@ -152,6 +183,9 @@ private:
     QSqlDatabase db;
     QString connectionName;
     QString databasePath;
-    QStandardItemModel *sessionModel = nullptr;
+    std::unique_ptr<QStandardItemModel> sessionModel;
+    // The critical diagnoses' model, made once and owned by its view: setting a new model per RC costs more
+    // than everything else an RC click does.
+    QStandardItemModel *criticalModel = nullptr;
     Ui::Quorvel *ui = nullptr;
 };

@@ -6,90 +6,76 @@
 #include "db/database.h"
 #include "ui_quorvel.h"
 
-#include <QDebug>
 #include <QListWidget>
 #include <QMessageBox>
-#include <QSqlError>
+#include <QScopedValueRollback>
 #include <QSqlQuery>
 #include <QToolTip>
 #include <exception>
 
-void Quorvel::fillCriteriaWith(QListWidget *list, const QString &sql, bool logStatement)
+namespace
 {
-    criteriaLoading = true;
-    list->clear();
 
-    QSqlQuery query(db);
-    query.setForwardOnly(true);
-    if (logStatement)
-        qDebug().noquote() << sql;
-    bool ok = query.exec(sql);
-    if (ok) {
-        while (query.next()) {
-            const QString text = query.value(2).toString();
+const QString kCriteriaSql =
+    QStringLiteral("SELECT distinct ref_definition.ref_definition_seq, ref_definition.pere_fk, "
+                   "ref_definition.lib_criteres_fr FROM ref_definition WHERE ref_definition.ref_rc_id=%1 and "
+                   "validite=1 order by ordre ");
+const QString kCriteriaForSql =
+    QStringLiteral("SELECT ref_definition.ref_definition_seq, ref_definition.pere_fk, ref_definition.lib_criteres_fr "
+                   "FROM ref_definition WHERE ref_definition.ref_rc_id=%1 and validite=1  order by ordre");
+const QString kPositionsSql = QStringLiteral("select pa,pb,pc,pd,pz from ref_rc where ref_rc_seq = %1");
+const QString kPonderSql = QStringLiteral("SELECT ref_ponder_id  FROM ref_definition   WHERE ref_definition_seq= %1 ");
+
+} // namespace
+
+void Quorvel::fillCriteriaWith(QListWidget *list, const QString &sql, const QString &failurePrefix)
+{
+    QScopedValueRollback<bool> loading(criteriaLoading, true);
+    list->clear();
+    const bool ok = qdb::forEachRow(
+        db, sql,
+        [list](const QSqlQuery &row) {
+            const QString text = row.value(2).toString();
             auto *item = new QListWidgetItem(text);
-            item->setData(Qt::UserRole, query.value(0).toInt());
-            item->setData(Qt::UserRole + 1, query.value(1).toString());
+            item->setData(browse::kIdRole, row.value(0).toInt());
+            item->setData(browse::kParentRole, row.value(1).toString());
             if (!text.trimmed().isEmpty())
                 item->setData(Qt::ToolTipRole, text);
             else
                 QToolTip::hideText();
             list->addItem(item);
-        }
-        ok = !query.lastError().isValid();
-    }
-    if (!ok) {
-        if (logStatement)
-            qDebug().noquote() << query.lastError().text();
-        else
-            qDebug().noquote() << sql + QStringLiteral(" problem  ") + query.lastError().text();
+        },
+        failurePrefix);
+    if (!ok)
         list->clear();
-    }
-    criteriaLoading = false;
 }
 
 void Quorvel::fillCriteria(QListWidget *list)
 {
-    fillCriteriaWith(list,
-                     QStringLiteral("SELECT distinct ref_definition.ref_definition_seq, ref_definition.pere_fk, "
-                                    "ref_definition.lib_criteres_fr FROM ref_definition WHERE "
-                                    "ref_definition.ref_rc_id=%1 and validite=1 order by ordre ")
-                         .arg(currentRcId.toInt()),
-                     true);
+    const QString sql = kCriteriaSql.arg(currentRcId.toInt());
+    qCDebug(lcTrace).noquote() << sql;
+    fillCriteriaWith(list, sql, QString());
 }
 
 void Quorvel::fillCriteriaFor(QListWidget *list, int rcId)
 {
-    fillCriteriaWith(list,
-                     QStringLiteral("SELECT ref_definition.ref_definition_seq, ref_definition.pere_fk, "
-                                    "ref_definition.lib_criteres_fr FROM ref_definition WHERE "
-                                    "ref_definition.ref_rc_id=%1 and validite=1  order by ordre")
-                         .arg(rcId),
-                     false);
+    const QString sql = kCriteriaForSql.arg(rcId);
+    fillCriteriaWith(list, sql, sql + QStringLiteral(" problem  "));
 }
 
 void Quorvel::showPositions(int rcId, QRadioButton *a, QRadioButton *b, QRadioButton *c, QRadioButton *d,
                             QRadioButton *z)
 {
     QRadioButton *const buttons[] = {a, b, c, d, z};
-    QSqlQuery query(db);
-    if (!qdb::exec(query, QStringLiteral("select pa,pb,pc,pd,pz from ref_rc where ref_rc_seq = %1").arg(rcId))) {
-        for (QRadioButton *button : buttons)
-            button->hide();
-        return;
-    }
     int offered[5] = {0, 0, 0, 0, 0};
-    if (query.next()) {
-        for (int i = 0; i < 5; ++i)
-            offered[i] = query.value(i).toInt();
-    }
-    if (qdb::stoppedOnError(query)) {
-        for (QRadioButton *button : buttons)
-            button->hide();
-        return;
-    }
+    bool firstRow = true;
+    const bool ok = qdb::forEachRow(db, kPositionsSql.arg(rcId), [&offered, &firstRow](const QSqlQuery &row) {
+        for (int i = 0; firstRow && i < 5; ++i)
+            offered[i] = row.value(i).toInt();
+        firstRow = false;
+    });
     for (int i = 0; i < 5; ++i) {
-        if (offered[i] == 1) {
+        if (ok && offered[i] == 1) {
             uncheckRadio(buttons[i]);
             buttons[i]->show();
         } else {
@@ -100,27 +86,44 @@ void Quorvel::showPositions(int rcId, QRadioButton *a, QRadioButton *b, QRadioBu
 
 int Quorvel::ponderClass(const QString &criterionId)
 {
-    QSqlQuery query(db);
-    if (!qdb::exec(query, QStringLiteral("SELECT ref_ponder_id  FROM ref_definition   WHERE ref_definition_seq= %1 ")
-                              .arg(criterionId)))
-        return 9;
     QVariant ponderId;
-    if (query.next())
-        ponderId = query.value(0);
-    if (qdb::stoppedOnError(query))
-        return 9;
-    return browse::weightClassOf(ponderId);
+    bool firstRow = true;
+    const bool ok = qdb::forEachRow(db, kPonderSql.arg(criterionId), [&ponderId, &firstRow](const QSqlQuery &row) {
+        if (firstRow)
+            ponderId = row.value(0);
+        firstRow = false;
+    });
+    return ok ? browse::weightClassOf(ponderId) : browse::kUncountedClass;
 }
 
-void Quorvel::clearRcLoadOutputs()
+QList<QPair<QString, QRadioButton *>> Quorvel::positionButtons() const
 {
-    for (QRadioButton *radio :
-         {ui->rdCodeN, ui->rdCodeP, ui->rdCodeR, ui->rdPos_A, ui->rdPos_B, ui->rdPos_C, ui->rdPos_D, ui->rdPos_Z})
-        uncheckRadio(radio);
+    return {{QStringLiteral("A"), ui->rdPos_A},
+            {QStringLiteral("B"), ui->rdPos_B},
+            {QStringLiteral("C"), ui->rdPos_C},
+            {QStringLiteral("D"), ui->rdPos_D},
+            {QStringLiteral("Z"), ui->rdPos_Z}};
+}
+
+QList<QPair<QString, QRadioButton *>> Quorvel::followUpButtons() const
+{
+    return {{QStringLiteral("N"), ui->rdCodeN}, {QStringLiteral("P"), ui->rdCodeP}, {QStringLiteral("R"), ui->rdCodeR}};
+}
+
+void Quorvel::uncheckChoices(AldBox ald)
+{
+    for (const auto &radio : followUpButtons() + positionButtons())
+        uncheckRadio(radio.second);
     ui->chkAsymptomique->setChecked(false);
-    ui->chkALD->setChecked(false);
-    ui->btUp->setEnabled(false);
-    ui->btDown->setEnabled(false);
+    if (ald == AldBox::Clear)
+        ui->chkALD->setChecked(false);
+}
+
+void Quorvel::fillRelatedPanes(int rcId)
+{
+    fillSeeAlso();
+    fillCriticalDiagnoses(ui->listCritique, rcId);
+    showPositions(rcId, ui->rdPos_A, ui->rdPos_B, ui->rdPos_C, ui->rdPos_D, ui->rdPos_Z);
 }
 
 void Quorvel::loadRc(QListWidgetItem *current)
@@ -128,15 +131,13 @@ void Quorvel::loadRc(QListWidgetItem *current)
     if (!current)
         return;
     leaveReopenedRow();
-    currentRcId = current->data(Qt::UserRole);
-    const int id = currentRcId.toInt();
-    fillSeeAlso();
-    ui->txtTitreRc->setText(QStringLiteral("<center> Définition du RC : ") + current->text() +
-                            QStringLiteral("</center>"));
-    fillCriticalDiagnoses(ui->listCritique, id);
-    showPositions(id, ui->rdPos_A, ui->rdPos_B, ui->rdPos_C, ui->rdPos_D, ui->rdPos_Z);
+    currentRcId = current->data(browse::kIdRole);
+    ui->txtTitreRc->setText(browse::titleText(browse::kTitleFromList, current->text()));
+    fillRelatedPanes(currentRcId.toInt());
     fillCriteria(ui->List_Criteres);
-    clearRcLoadOutputs();
+    uncheckChoices(AldBox::Clear);
+    ui->btUp->setEnabled(false);
+    ui->btDown->setEnabled(false);
 }
 
 void Quorvel::on_List_RefRC_currentItemChanged(QListWidgetItem *current, QListWidgetItem *previous)
@@ -163,53 +164,47 @@ void Quorvel::on_List_RefRC_itemClicked(QListWidgetItem *current)
     }
 }
 
+void Quorvel::selectJumpTarget(int rcId)
+{
+    // Keep the list's highlight on the RC the panes show: the recorded title is read from it.
+    QListWidget *list = ui->List_RefRC;
+    list->clearSelection();
+    for (int row = 0; row < list->count(); ++row) {
+        QListWidgetItem *candidate = list->item(row);
+        if (candidate->data(browse::kIdRole).toInt() == rcId) {
+            candidate->setSelected(true);
+            list->scrollToItem(candidate, QAbstractItemView::EnsureVisible);
+            ui->txtTitreRc->setText(browse::titleText(browse::kTitleJump, candidate->text()));
+            return;
+        }
+    }
+}
+
 void Quorvel::on_listeSynonymes_itemClicked(QListWidgetItem *item)
 {
     try {
         if (!item)
             return;
-        seeAlsoJump = true;
+        QScopedValueRollback<bool> jumping(seeAlsoJump, true);
         bool isInt = false;
-        const int id = item->data(Qt::UserRole).toInt(&isInt);
-        if (!isInt) {
-            seeAlsoJump = false;
+        const int id = item->data(browse::kIdRole).toInt(&isInt);
+        if (!isInt)
             return;
-        }
         leaveReopenedRow();
         if (!fullListShown)
             loadAllRcs(ui->List_RefRC);
-
-        // Keep the list's highlight on the RC the panes show: the recorded title is read from it.
-        QListWidget *list = ui->List_RefRC;
-        list->clearSelection();
-        for (int row = 0; row < list->count(); ++row) {
-            QListWidgetItem *candidate = list->item(row);
-            if (candidate->data(Qt::UserRole).toInt() == id) {
-                candidate->setSelected(true);
-                list->scrollToItem(candidate, QAbstractItemView::EnsureVisible);
-                ui->txtTitreRc->setText(QStringLiteral("<center>Définition du RC : ") + candidate->text() +
-                                        QStringLiteral("</center>"));
-                break;
-            }
-        }
-        list->setFocus();
+        selectJumpTarget(id);
+        ui->List_RefRC->setFocus();
         currentRcId = id;
 
-        fillSeeAlso(); // destroys `item`
-        fillCriticalDiagnoses(ui->listCritique, id);
-        showPositions(id, ui->rdPos_A, ui->rdPos_B, ui->rdPos_C, ui->rdPos_D, ui->rdPos_Z);
+        fillRelatedPanes(id); // destroys `item`
         fillCriteria(ui->List_Criteres);
-
         // Positions too: showPositions leaves a hidden one checked, and the doctor cannot see or untick it.
-        for (QRadioButton *radio :
-             {ui->rdCodeN, ui->rdCodeP, ui->rdCodeR, ui->rdPos_A, ui->rdPos_B, ui->rdPos_C, ui->rdPos_D, ui->rdPos_Z})
-            uncheckRadio(radio);
-        ui->chkAsymptomique->setChecked(false);
-        seeAlsoJump = false;
+        uncheckChoices(AldBox::Keep);
         ui->btUp->setEnabled(false);
         ui->btDown->setEnabled(false);
     } catch (const std::exception &e) {
-        seeAlsoJump = false;
+        // seeAlsoJump is already false again: its rollback ran as the exception left the block.
         QMessageBox box;
         box.setText(QString::fromLocal8Bit(e.what()));
         box.exec();
@@ -221,14 +216,14 @@ void Quorvel::on_List_Criteres_currentItemChanged(QListWidgetItem *current, QLis
     Q_UNUSED(previous)
     if (criteriaLoading || !current)
         return;
-    const QString parentText = current->data(Qt::UserRole + 1).toString();
+    const QString parentText = current->data(browse::kParentRole).toString();
     if (parentText.isEmpty())
         return;
     const int parentId = parentText.toInt();
     QListWidget *list = ui->List_Criteres;
     for (int row = 0; row < list->count(); ++row) {
         QListWidgetItem *candidate = list->item(row);
-        if (candidate->data(Qt::UserRole).toInt() == parentId) {
+        if (candidate->data(browse::kIdRole).toInt() == parentId) {
             candidate->setSelected(true);
             return;
         }

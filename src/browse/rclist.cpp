@@ -7,6 +7,7 @@
 
 #include <QListWidget>
 #include <QPalette>
+#include <QScopedValueRollback>
 #include <QSqlQuery>
 #include <QStandardItemModel>
 
@@ -16,25 +17,17 @@ void Quorvel::fillRcList(QListWidget *list, const QString &sql, bool withToolTip
     list->setUpdatesEnabled(false);
     list->clear();
     rcItemMap->clear();
-
-    QSqlQuery query(db);
-    query.setForwardOnly(true);
-    if (!qdb::exec(query, sql)) {
-        list->setUpdatesEnabled(true);
-        return;
-    }
-
-    while (query.next()) {
-        const int id = query.value(0).toInt();
-        const QString title = query.value(1).toString();
+    const bool ok = qdb::forEachRow(db, sql, [this, list, withToolTips](const QSqlQuery &row) {
+        const int id = row.value(0).toInt();
+        const QString title = row.value(1).toString();
         auto *item = new QListWidgetItem(title);
-        item->setData(Qt::UserRole, id);
+        item->setData(browse::kIdRole, id);
         if (withToolTips)
             item->setData(Qt::ToolTipRole, title);
         list->addItem(item);
         rcItemMap->insert(id, item);
-    }
-    if (qdb::stoppedOnError(query)) {
+    });
+    if (!ok) {
         list->clear();
         rcItemMap->clear();
     }
@@ -50,21 +43,12 @@ void Quorvel::loadAllRcs(QListWidget *list)
 void Quorvel::filterRcsByProfile(QLineEdit *ageBox, const QString &sexText, QListWidget *list)
 {
     const int age = ageBox->text().isEmpty() ? -1 : ageBox->text().toInt();
-    int sex = -1;
-    if (sexText == QLatin1String("Homme"))
-        sex = 1;
-    else if (sexText == QLatin1String("Femme"))
-        sex = 2;
-
     fullListShown = false;
-    fillRcList(list, browse::profileStatement(age, sex), false);
+    fillRcList(list, browse::profileStatement(age, browse::dictionaryCode(browse::sexOfText(sexText))), false);
 
     showFirstRcOfList(QString());
-    uncheckRadio(ui->rdCodeN);
-    uncheckRadio(ui->rdCodeP);
-    uncheckRadio(ui->rdCodeR);
-    ui->chkAsymptomique->setChecked(false);
-    ui->chkALD->setChecked(false);
+    // The positions were cleared by the first RC's load, which showPositions then left unchecked.
+    uncheckChoices(AldBox::Clear);
 }
 
 void Quorvel::searchRcs(QString keyword, QLineEdit *ageBox, const QString &sexText, QListWidget *list)
@@ -82,12 +66,12 @@ void Quorvel::searchRcs(QString keyword, QLineEdit *ageBox, const QString &sexTe
 
 QString Quorvel::profileSexText() const
 {
-    QString sex;
+    browse::Sex sex = browse::Sex::None;
     if (ui->rbHomme->isChecked())
-        sex = QStringLiteral("Homme");
+        sex = browse::Sex::Man;
     if (ui->rbFemme->isChecked())
-        sex = QStringLiteral("Femme");
-    return sex;
+        sex = browse::Sex::Woman;
+    return browse::profileText(sex);
 }
 
 void Quorvel::showFirstRcOfList(const QString &titlePrefix)
@@ -100,36 +84,28 @@ void Quorvel::showFirstRcOfList(const QString &titlePrefix)
     }
     list->setCurrentRow(0); // runs the RC load of the first row
     QListWidgetItem *item = list->currentItem();
-    currentRcId = item->data(Qt::UserRole);
+    currentRcId = item->data(browse::kIdRole);
     const int id = currentRcId.toInt();
     fillCriteriaFor(ui->List_Criteres, id);
     if (!titlePrefix.isNull())
-        ui->txtTitreRc->setText(titlePrefix + item->text() + QStringLiteral("</center>"));
-    fillSeeAlso();
-    fillCriticalDiagnoses(ui->listCritique, id);
-    showPositions(id, ui->rdPos_A, ui->rdPos_B, ui->rdPos_C, ui->rdPos_D, ui->rdPos_Z);
+        ui->txtTitreRc->setText(browse::titleText(titlePrefix, item->text()));
+    fillRelatedPanes(id);
 }
 
 void Quorvel::clearDefinitionPanes()
 {
     // No RC matches (or the dictionary could not be read): show no RC rather than a stale one.
     currentRcId = QVariant();
-    ui->txtTitreRc->setText(QStringLiteral("<center> Définition du RC : </center>"));
-    criteriaLoading = true;
-    ui->List_Criteres->clear();
-    criteriaLoading = false;
-    ui->listeSynonymes->clear();
-    if (auto *critical = qobject_cast<QStandardItemModel *>(ui->listCritique->model()))
-        critical->removeRows(0, critical->rowCount());
-    for (QRadioButton *position : {ui->rdPos_A, ui->rdPos_B, ui->rdPos_C, ui->rdPos_D, ui->rdPos_Z}) {
-        uncheckRadio(position);
-        position->hide();
+    ui->txtTitreRc->setText(browse::titleText(browse::kTitleFromList, QString()));
+    {
+        QScopedValueRollback<bool> loading(criteriaLoading, true);
+        ui->List_Criteres->clear();
     }
-    uncheckRadio(ui->rdCodeN);
-    uncheckRadio(ui->rdCodeP);
-    uncheckRadio(ui->rdCodeR);
-    ui->chkAsymptomique->setChecked(false);
-    ui->chkALD->setChecked(false);
+    ui->listeSynonymes->clear();
+    criticalModel->removeRows(0, criticalModel->rowCount());
+    uncheckChoices(AldBox::Clear);
+    for (const auto &position : positionButtons())
+        position.second->hide();
 }
 
 void Quorvel::on_txtSearchCriteria_textChanged(const QString &arg1)
@@ -155,28 +131,26 @@ void Quorvel::on_onlytitreCk_clicked()
         searchRcs(keyword, ui->txtAge, profileSexText(), ui->List_RefRC);
 }
 
-void Quorvel::on_rbHomme_clicked()
+void Quorvel::sexClicked(QRadioButton *button, const QString &sexText)
 {
     fullListShown = false;
-    if (!ui->rbHomme->isChecked())
+    if (!button->isChecked())
         return;
     const QString keyword = ui->txtSearchCriteria->text();
     if (!keyword.isEmpty())
-        searchRcs(keyword, ui->txtAge, QStringLiteral("Homme"), ui->List_RefRC);
+        searchRcs(keyword, ui->txtAge, sexText, ui->List_RefRC);
     else
-        filterRcsByProfile(ui->txtAge, QStringLiteral("Homme"), ui->List_RefRC);
+        filterRcsByProfile(ui->txtAge, sexText, ui->List_RefRC);
+}
+
+void Quorvel::on_rbHomme_clicked()
+{
+    sexClicked(ui->rbHomme, browse::profileText(browse::Sex::Man));
 }
 
 void Quorvel::on_rbFemme_clicked()
 {
-    fullListShown = false;
-    if (!ui->rbFemme->isChecked())
-        return;
-    const QString keyword = ui->txtSearchCriteria->text();
-    if (!keyword.isEmpty())
-        searchRcs(keyword, ui->txtAge, QStringLiteral("Femme"), ui->List_RefRC);
-    else
-        filterRcsByProfile(ui->txtAge, QStringLiteral("Femme"), ui->List_RefRC);
+    sexClicked(ui->rbFemme, browse::profileText(browse::Sex::Woman));
 }
 
 void Quorvel::on_txtAge_textChanged(const QString &arg1)
@@ -212,7 +186,7 @@ void Quorvel::on_btEffacerProfilPatient_clicked()
         ui->txtAge->setText(QString());
 
     loadAllRcs(ui->List_RefRC);
-    showFirstRcOfList(QStringLiteral("<center>Définition du RC: "));
+    showFirstRcOfList(browse::kTitleClearProfile);
 }
 
 void Quorvel::on_btEffacer_clicked()
@@ -227,18 +201,15 @@ void Quorvel::on_btEffacer_clicked()
     ui->txtSearchCriteria->setText(QString());
     loadAllRcs(ui->List_RefRC);
 
-    criteriaLoading = true;
-    ui->List_Criteres->clear();
-
+    {
+        QScopedValueRollback<bool> loading(criteriaLoading, true);
+        ui->List_Criteres->clear();
+    }
     clearSessionTable();
-
-    for (QRadioButton *radio :
-         {ui->rdPos_A, ui->rdPos_B, ui->rdPos_C, ui->rdPos_D, ui->rdPos_Z, ui->rdCodeN, ui->rdCodeP, ui->rdCodeR})
-        uncheckRadio(radio);
-    ui->chkAsymptomique->setChecked(false);
+    uncheckChoices(AldBox::Keep);
     ui->onlytitreCk->setChecked(false);
     sessionRowCount = 0;
 
-    showFirstRcOfList(QStringLiteral("<center>Définition du RC : "));
+    showFirstRcOfList(browse::kTitleJump);
     ui->chkALD->setChecked(ald);
 }

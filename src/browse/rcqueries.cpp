@@ -4,6 +4,35 @@
 namespace browse
 {
 
+QString titleText(const QString &prefix, const QString &title)
+{
+    return prefix + title + QStringLiteral("</center>");
+}
+
+Sex sexOfText(const QString &sexText)
+{
+    if (sexText == QLatin1String("Homme"))
+        return Sex::Man;
+    if (sexText == QLatin1String("Femme"))
+        return Sex::Woman;
+    return Sex::None;
+}
+
+QString profileText(Sex sex)
+{
+    return sex == Sex::Man ? QStringLiteral("Homme") : sex == Sex::Woman ? QStringLiteral("Femme") : QString();
+}
+
+QString reportText(Sex sex)
+{
+    return sex == Sex::Man ? QStringLiteral("Homme") : sex == Sex::Woman ? QStringLiteral("Féminin") : QString();
+}
+
+int dictionaryCode(Sex sex)
+{
+    return sex == Sex::Man ? 1 : sex == Sex::Woman ? 2 : -1;
+}
+
 QString allRcsStatement()
 {
     return QStringLiteral("select DISTINCT * from ref_rc rc inner join ref_definition def on def.ref_rc_id = "
@@ -92,7 +121,7 @@ bool keywordTooLongForLike(const QString &foldedKeyword)
 int weightClassOf(const QVariant &ponderId)
 {
     if (ponderId.isNull())
-        return 9;
+        return kUncountedClass;
     switch (ponderId.toInt()) {
     case 1:
         return 0;
@@ -110,12 +139,10 @@ int weightClassOf(const QVariant &ponderId)
         return 6;
     case 8:
         return 8;
-    case 9:
-        return 9;
     case 10:
         return 7;
-    default:
-        return 9;
+    default: // 9 among them
+        return kUncountedClass;
     }
 }
 

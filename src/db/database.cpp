@@ -1,15 +1,16 @@
-// Opening the dictionary named by config.ini, and the statement helpers every subsystem uses.
+// Opening the dictionary named by config.ini, and the statement road every subsystem takes.
 #include "db/database.h"
 
 #include "app/quorvel.h"
 
 #include <QCoreApplication>
-#include <QDebug>
-#include <QDir>
 #include <QMessageBox>
 #include <QSettings>
 #include <QSqlError>
 #include <QSqlQuery>
+
+Q_LOGGING_CATEGORY(lcSql, "quorvel.sql")
+Q_LOGGING_CATEGORY(lcTrace, "quorvel.trace")
 
 namespace qdb
 {
@@ -19,33 +20,63 @@ QString appFilePath(const QString &fileName)
     return QCoreApplication::applicationDirPath() + QLatin1Char('/') + fileName;
 }
 
-bool exec(QSqlQuery &query, const QString &sql)
+QSqlDatabase openReadOnly(const QString &path, const QString &connectionName)
 {
-    if (query.exec(sql))
-        return true;
+    QSqlDatabase db = QSqlDatabase::addDatabase(kDriver, connectionName);
+    db.setDatabaseName(path);
+    db.setConnectOptions(kConnectOptions);
+    db.open();
+    return db;
+}
+
+bool forEachRow(const QSqlDatabase &db, const QString &sql, const RowReader &read, const QString &failurePrefix)
+{
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    if (query.exec(sql)) {
+        while (query.next())
+            read(query);
+        // A damaged file can let a statement start, return some rows and then stop.
+        if (!query.lastError().isValid())
+            return true;
+    }
     // On a connection that never opened the driver reports nothing: an empty line would hide why the lists stay empty.
     const QString error = query.lastError().text();
-    qDebug().noquote() << (error.trimmed().isEmpty() ? QStringLiteral("Dictionary not open: statement not run")
+    qCDebug(lcSql).noquote() << failurePrefix + (error.trimmed().isEmpty()
+                                                     ? QStringLiteral("Dictionary not open: statement not run")
                                                      : error);
     return false;
 }
 
-bool stoppedOnError(const QSqlQuery &query)
+QStringList firstColumn(const QSqlDatabase &db, const QString &sql)
 {
-    if (!query.lastError().isValid())
-        return false;
-    qDebug().noquote() << query.lastError().text();
-    return true;
+    QStringList values;
+    if (!forEachRow(db, sql, [&values](const QSqlQuery &row) { values << row.value(0).toString(); }))
+        values.clear();
+    return values;
+}
+
+QStringList lastRow(const QSqlDatabase &db, const QString &sql, int columns)
+{
+    QStringList values;
+    const bool ok = forEachRow(db, sql, [&values, columns](const QSqlQuery &row) {
+        values.clear();
+        for (int i = 0; i < columns; ++i)
+            values << row.value(i).toString();
+    });
+    if (!ok)
+        values.clear();
+    while (values.size() < columns)
+        values << QString();
+    return values;
 }
 
 } // namespace qdb
 
 bool Quorvel::openDatabase(const QString &path, const QString &name)
 {
-    db = QSqlDatabase::addDatabase(qdb::kDriver, name);
-    db.setDatabaseName(path);
-    db.setConnectOptions(qdb::kConnectOptions);
-    return db.open();
+    db = qdb::openReadOnly(path, name);
+    return db.isOpen();
 }
 
 void Quorvel::openDictionary()

@@ -29,14 +29,15 @@ void Quorvel::on_btShowArgument_clicked()
     if (rcId == -1)
         return;
 
-    QSqlQuery q(db);
-    if (!qdb::exec(q, kArgumentSql.arg(rcId)))
-        return;
     QString text;
-    if (q.next())
-        text = dialogs::argumentText(q.value(0));
-    // A statement that broke off says nothing about the argument; telling the doctor there is none would be false.
-    if (qdb::stoppedOnError(q))
+    bool firstRow = true;
+    const bool ok = qdb::forEachRow(db, kArgumentSql.arg(rcId), [&text, &firstRow](const QSqlQuery &row) {
+        if (firstRow)
+            text = dialogs::argumentText(row.value(0));
+        firstRow = false;
+    });
+    // A statement that failed says nothing about the argument; telling the doctor there is none would be false.
+    if (!ok)
         return;
 
     if (text.isEmpty()) {

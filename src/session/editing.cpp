@@ -1,11 +1,12 @@
 // Editing the consultation table: re-opening a row into the form, writing form changes back into it,
 // moving rows up and down, and deleting them.
 #include "app/quorvel.h"
+#include "browse/rcqueries.h"
+#include "db/database.h"
 #include "session/sessioncolumns.h"
 
 #include "ui_quorvel.h"
 
-#include <QDebug>
 #include <QScopedValueRollback>
 #include <QStandardItemModel>
 
@@ -20,62 +21,60 @@ void Quorvel::reopenRow(int row)
     rcFromList = false;
     if (row == 0) {
         ui->btUp->setEnabled(false);
-        qDebug() << " désactivation de bouton up";
+        qCDebug(lcTrace) << " désactivation de bouton up";
     } else {
         ui->btUp->setEnabled(true);
     }
     ui->btDown->setEnabled(row + 1 != sessionRowCount);
 
     const int id = sessionModel->data(sessionModel->index(row, session::RcId)).toInt();
+    showRowRcInList(id);
+    fillCriteriaFor(ui->List_Criteres, id);
+    currentRcId = id;
+    restoreRowChoices(row);
+}
+
+void Quorvel::showRowRcInList(int rcId)
+{
     QListWidget *rcList = ui->List_RefRC;
     QListWidgetItem *found = nullptr;
     for (int i = 0; i < rcList->count() && !found; ++i) {
-        if (rcList->item(i)->data(Qt::UserRole).toInt() == id)
+        if (rcList->item(i)->data(browse::kIdRole).toInt() == rcId)
             found = rcList->item(i);
     }
-    // Making the RC current runs the RC load, which clears the form; the row's values are restored below.
-    {
-        QScopedValueRollback<bool> reopening(reopeningRow, true);
-        if (found) {
-            rcList->setCurrentItem(found);
-            rcList->scrollToItem(found, QAbstractItemView::EnsureVisible);
-        } else {
-            // The RC is hidden by a keyword or profile list: only the full list is sure to hold it.
-            loadAllRcs(rcList);
-            rcList->setCurrentItem(rcItemMap->value(id, nullptr));
-            if (rcList->count() > 0)
-                rcList->scrollToItem(rcList->item(0));
-        }
+    // Making the RC current runs the RC load, which clears the form; the row's values are restored afterwards.
+    QScopedValueRollback<bool> reopening(reopeningRow, true);
+    if (found) {
+        rcList->setCurrentItem(found);
+        rcList->scrollToItem(found, QAbstractItemView::EnsureVisible);
+    } else {
+        // The RC is hidden by a keyword or profile list: only the full list is sure to hold it.
+        loadAllRcs(rcList);
+        rcList->setCurrentItem(rcItemMap->value(rcId, nullptr));
+        if (rcList->count() > 0)
+            rcList->scrollToItem(rcList->item(0));
     }
+}
 
-    fillCriteriaFor(ui->List_Criteres, id);
+void Quorvel::restoreRowChoices(int row)
+{
     const QStringList tickedIds = sessionCell(row, session::CriteriaList).split(QLatin1Char(','));
     for (int i = 0; i < ui->List_Criteres->count(); ++i) {
         QListWidgetItem *item = ui->List_Criteres->item(i);
-        if (tickedIds.contains(QString::number(item->data(Qt::UserRole).toInt())))
+        if (tickedIds.contains(QString::number(item->data(browse::kIdRole).toInt())))
             item->setSelected(true);
     }
-    currentRcId = id;
-    showPositions(id, ui->rdPos_A, ui->rdPos_B, ui->rdPos_C, ui->rdPos_D, ui->rdPos_Z);
+    showPositions(currentRcId.toInt(), ui->rdPos_A, ui->rdPos_B, ui->rdPos_C, ui->rdPos_D, ui->rdPos_Z);
 
-    const QList<QPair<QString, QRadioButton *>> positions = {{QStringLiteral("A"), ui->rdPos_A},
-                                                             {QStringLiteral("B"), ui->rdPos_B},
-                                                             {QStringLiteral("C"), ui->rdPos_C},
-                                                             {QStringLiteral("D"), ui->rdPos_D},
-                                                             {QStringLiteral("Z"), ui->rdPos_Z}};
-    const QList<QPair<QString, QRadioButton *>> followUps = {
-        {QStringLiteral("N"), ui->rdCodeN}, {QStringLiteral("P"), ui->rdCodeP}, {QStringLiteral("R"), ui->rdCodeR}};
+    // setChecked emits no clicked signal, so restoring the form does not write the row back.
     const QString position = sessionCell(row, session::Position);
     const QString followUp = sessionCell(row, session::FollowUp);
-    // setChecked emits no clicked signal, so restoring the form does not write the row back.
-    for (const auto &p : positions) {
+    for (const auto &p : positionButtons())
         if (p.first == position)
             p.second->setChecked(true);
-    }
-    for (const auto &f : followUps) {
+    for (const auto &f : followUpButtons())
         if (f.first == followUp)
             f.second->setChecked(true);
-    }
     ui->chkAsymptomique->setChecked(sessionCell(row, session::Asymptomatic) == QLatin1String("Oui"));
     ui->chkALD->setChecked(sessionCell(row, session::Ald) == QLatin1String("Oui"));
 }
@@ -236,10 +235,7 @@ void Quorvel::on_btSupprimerRC_clicked()
     rcFromList = true;
     view->clearSelection();
     rcList->setCurrentItem(rcList->item(0));
-    currentRcId = rcList->item(0)->data(Qt::UserRole).toInt();
-    const int id = currentRcId.toInt();
-    fillSeeAlso();
-    fillCriticalDiagnoses(ui->listCritique, id);
-    showPositions(id, ui->rdPos_A, ui->rdPos_B, ui->rdPos_C, ui->rdPos_D, ui->rdPos_Z);
+    currentRcId = rcList->item(0)->data(browse::kIdRole).toInt();
+    fillRelatedPanes(currentRcId.toInt());
     fillCriteria(ui->List_Criteres);
 }

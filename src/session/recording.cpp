@@ -1,6 +1,7 @@
 // Recording the RC shown in the form as a new row of the consultation table: the checks on position and
 // follow-up code, the weighting rules for code N, and the choice of the CIM 10 and CISP codes.
 #include "app/quorvel.h"
+#include "browse/rcqueries.h"
 #include "db/database.h"
 #include "session/codechoice.h"
 #include "session/sessioncolumns.h"
@@ -8,7 +9,6 @@
 
 #include "ui_quorvel.h"
 
-#include <QDebug>
 #include <QIcon>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -45,6 +45,8 @@ const QString kDefaultEntrySql =
 const QString kDefaultCodesSql =
     QStringLiteral(" select code_cim_defaut,code_cisp_defaut from ref_rc where ref_rc_seq=%1");
 const QString kDefaultCispSql = QStringLiteral(" select code_cisp_defaut from ref_rc where ref_rc_seq=%1");
+// The parent id that stands for the RC's own top level.
+const QString kTopLevel = QStringLiteral("-1");
 const QString kRcTitleSql = QStringLiteral("select lib_rc from ref_rc where ref_rc_seq = %1");
 
 const QString kNoFollowUp = QStringLiteral("Veuilliez séléctionner un code suivi");
@@ -56,46 +58,12 @@ const QString kChoiceTitle = QStringLiteral("Choix du code CIM10");
 const QString kChoiceLabel = QStringLiteral("Veuilliez sélectionner le code CIM10 ");
 const QString kRecordingIcon = QStringLiteral(":/images/chouette-2015.jpg");
 
-// Column 0 of every row. A statement that fails, even after some rows, gives nothing: half a list of criteria
-// or rules would make the weighting test or the code choice silently wrong.
-QStringList firstColumn(const QSqlDatabase &db, const QString &sql)
-{
-    QStringList values;
-    QSqlQuery q(db);
-    if (qdb::exec(q, sql)) {
-        while (q.next())
-            values << q.value(0).toString();
-        if (qdb::stoppedOnError(q))
-            values.clear();
-    }
-    return values;
-}
-
-// The first `columns` values of the last row, as texts; empty texts when there is no row or the statement fails.
-QStringList lastRow(const QSqlDatabase &db, const QString &sql, int columns)
-{
-    QStringList values;
-    QSqlQuery q(db);
-    if (qdb::exec(q, sql)) {
-        while (q.next()) {
-            values.clear();
-            for (int i = 0; i < columns; ++i)
-                values << q.value(i).toString();
-        }
-        if (qdb::stoppedOnError(q))
-            values.clear();
-    }
-    while (values.size() < columns)
-        values << QString();
-    return values;
-}
-
 // A hidden radio is a choice the RC does not offer and the doctor cannot see: it never counts.
-QString checkedLetter(const QList<QPair<QAbstractButton *, QString>> &buttons)
+QString checkedLetter(const QList<QPair<QString, QRadioButton *>> &buttons)
 {
     for (const auto &button : buttons) {
-        if (button.first->isChecked() && !button.first->isHidden())
-            return button.second;
+        if (button.second->isChecked() && !button.second->isHidden())
+            return button.first;
     }
     return QString();
 }
@@ -132,9 +100,9 @@ bool confirmIncompleteCriteria()
 QString recordedTitle(QListWidget *list, const QSqlDatabase &db, int rcId)
 {
     const QList<QListWidgetItem *> selected = list->selectedItems();
-    if (!selected.isEmpty() && selected.first()->data(Qt::UserRole).toInt() == rcId)
+    if (!selected.isEmpty() && selected.first()->data(browse::kIdRole).toInt() == rcId)
         return selected.first()->text();
-    return lastRow(db, kRcTitleSql.arg(rcId), 1).first();
+    return qdb::lastRow(db, kRcTitleSql.arg(rcId), 1).first();
 }
 
 } // namespace
@@ -146,60 +114,62 @@ void Quorvel::on_btAjouterRC_clicked()
     if (currentRcId.toString().isEmpty())
         return;
 
+    session::RowValues row;
     QStringList ticked;
     const QList<QListWidgetItem *> selectedCriteria = ui->List_Criteres->selectedItems();
     for (const QListWidgetItem *item : selectedCriteria)
-        ticked << QString::number(item->data(Qt::UserRole).toInt());
-    const QString criteriaText = ticked.join(QLatin1Char(';'));
-    const QString commaText = ticked.join(QLatin1Char(','));
-    const QString position = checkedLetter({{ui->rdPos_A, QStringLiteral("A")},
-                                            {ui->rdPos_B, QStringLiteral("B")},
-                                            {ui->rdPos_C, QStringLiteral("C")},
-                                            {ui->rdPos_D, QStringLiteral("D")},
-                                            {ui->rdPos_Z, QStringLiteral("Z")}});
-    const QString followUp = checkedLetter(
-        {{ui->rdCodeN, QStringLiteral("N")}, {ui->rdCodeP, QStringLiteral("P")}, {ui->rdCodeR, QStringLiteral("R")}});
-    const QString asymptomatic = session::flagText(ui->chkAsymptomique->isChecked());
-    const QString ald = session::flagText(ui->chkALD->isChecked());
+        ticked << QString::number(item->data(browse::kIdRole).toInt());
+    row.criteria = ticked.join(QLatin1Char(';'));
+    row.criteriaList = ticked.join(QLatin1Char(','));
+    row.position = checkedLetter(positionButtons());
+    row.followUp = checkedLetter(followUpButtons());
+    row.asymptomatic = session::flagText(ui->chkAsymptomique->isChecked());
+    row.ald = session::flagText(ui->chkALD->isChecked());
 
     // Pressing the button twice must not record the same finding twice.
-    if (isDuplicateRow(position, followUp, asymptomatic, criteriaText))
+    if (isDuplicateRow(row.position, row.followUp, row.asymptomatic, row.criteria))
         return;
+    if (!choicesAccepted(row.position, row.followUp, ticked))
+        return;
+    if (!chooseCodes(ticked, row.cim, row.cisp))
+        return;
+    row.title = recordedTitle(ui->List_RefRC, db, currentRcId.toInt());
+    row.rcId = currentRcId;
+    appendSessionRow(row);
+}
+
+bool Quorvel::choicesAccepted(const QString &position, const QString &followUp, const QStringList &ticked)
+{
     if (followUp.isEmpty()) {
         warnNotRecorded(position.isEmpty() ? kNoPosition : kNoFollowUp);
-        return;
+        return false;
     }
     if (position.isEmpty()) {
         warnNotRecorded(kNoPosition);
-        return;
+        return false;
     }
-    if (followUp == QLatin1String("N") && !mandatoryCriteriaMet(ticked) && !confirmIncompleteCriteria())
-        return;
+    return followUp != QLatin1String("N") || mandatoryCriteriaMet(ticked) || confirmIncompleteCriteria();
+}
 
-    QString cim;
-    QString cisp;
-    if (!chooseCodes(ticked, cim, cisp))
+void Quorvel::appendSessionRow(const session::RowValues &row)
+{
+    const int r = sessionRowCount;
+    if (!sessionModel->insertRow(r))
         return;
-
-    const int rcId = currentRcId.toInt();
-    const QString title = recordedTitle(ui->List_RefRC, db, rcId);
-    const int row = sessionRowCount;
-    if (!sessionModel->insertRow(row))
-        return;
-    const auto set = [this, row](int column, const QVariant &value) {
-        sessionModel->setData(sessionModel->index(row, column), value, Qt::EditRole);
+    const auto set = [this, r](int column, const QVariant &value) {
+        sessionModel->setData(sessionModel->index(r, column), value, Qt::EditRole);
     };
-    set(session::Title, title);
-    set(session::Position, position);
-    set(session::FollowUp, followUp);
-    set(session::Cim, cim);
-    set(session::Cisp, cisp);
-    set(session::Asymptomatic, asymptomatic);
-    set(session::Criteria, criteriaText);
-    set(session::CriteriaList, commaText);
-    set(session::RcId, currentRcId);
-    set(session::Ald, ald);
-    ui->tableView->selectRow(row);
+    set(session::Title, row.title);
+    set(session::Position, row.position);
+    set(session::FollowUp, row.followUp);
+    set(session::Cim, row.cim);
+    set(session::Cisp, row.cisp);
+    set(session::Asymptomatic, row.asymptomatic);
+    set(session::Criteria, row.criteria);
+    set(session::CriteriaList, row.criteriaList);
+    set(session::RcId, row.rcId);
+    set(session::Ald, row.ald);
+    ui->tableView->selectRow(r);
     ++sessionRowCount;
 }
 
@@ -229,7 +199,7 @@ bool Quorvel::mandatoryCriteriaMet(const QStringList &ticked)
             tickedTally.add(ponderClass(id));
         const QStringList children = childCriteria(id);
         if (!children.isEmpty()) {
-            qDebug() << "sous-criteres de" << id << ":" << children;
+            qCDebug(lcTrace) << "sous-criteres de" << id << ":" << children;
             QSet<QString> path;
             if (!subCriteriaMet(id, ticked, path))
                 return false;
@@ -237,7 +207,7 @@ bool Quorvel::mandatoryCriteriaMet(const QStringList &ticked)
     }
     weighting::ClassTally level;
     for (int k = 0; k < weighting::kCountedClasses; ++k)
-        level.set(k, criteriaOfClass(k, QStringLiteral("-1"), topLevel).size());
+        level.set(k, criteriaOfClass(k, kTopLevel, topLevel).size());
     return weighting::levelRequirementsMet(tickedTally, level);
 }
 
@@ -272,17 +242,17 @@ bool Quorvel::subCriteriaMet(const QString &parentId, const QStringList &ticked,
 
 QStringList Quorvel::topLevelCriteria(int rcId)
 {
-    return firstColumn(db, kTopLevelCriteriaSql.arg(rcId));
+    return qdb::firstColumn(db, kTopLevelCriteriaSql.arg(rcId));
 }
 
 QStringList Quorvel::childCriteria(const QString &criterionId)
 {
-    return firstColumn(db, kChildCriteriaSql.arg(criterionId));
+    return qdb::firstColumn(db, kChildCriteriaSql.arg(criterionId));
 }
 
 QStringList Quorvel::criteriaOfClass(int weightClass, const QString &parentId, const QStringList &topLevel)
 {
-    const QStringList level = parentId == QLatin1String("-1") ? topLevel : childCriteria(parentId);
+    const QStringList level = parentId == kTopLevel ? topLevel : childCriteria(parentId);
     QStringList members;
     for (const QString &id : level) {
         if (ponderClass(id) == weightClass)
@@ -293,17 +263,52 @@ QStringList Quorvel::criteriaOfClass(int weightClass, const QString &parentId, c
 
 QStringList Quorvel::codeRulesOfRc()
 {
-    return firstColumn(db, kCodeRulesSql.arg(currentRcId.toInt()));
+    return qdb::firstColumn(db, kCodeRulesSql.arg(currentRcId.toInt()));
 }
 
 QStringList Quorvel::ruleCriteria(const QString &ruleId)
 {
-    return firstColumn(db, kRuleCriteriaSql.arg(ruleId));
+    return qdb::firstColumn(db, kRuleCriteriaSql.arg(ruleId));
 }
 
 QString Quorvel::ruleValue(const QString &column, const QString &ruleId)
 {
-    return lastRow(db, kRuleValueSql.arg(column, ruleId), 1).first();
+    return qdb::lastRow(db, kRuleValueSql.arg(column, ruleId), 1).first();
+}
+
+codechoice::CodeChoice Quorvel::rulesOfRcList(const QString &sql)
+{
+    // Without ticked criteria every rule of the RC is a candidate, whatever its criteria.
+    codechoice::CodeChoice listed;
+    const bool ok = qdb::forEachRow(db, sql, [&listed](const QSqlQuery &row) {
+        listed.addRule(codechoice::cimText(row.value(0).toString(), row.value(1).toString()), row.value(2).toString(),
+                       row.value(3).toString());
+    });
+    return ok ? listed : codechoice::CodeChoice();
+}
+
+codechoice::CodeChoice Quorvel::rulesMetByTicks(const QStringList &ticked)
+{
+    codechoice::CodeChoice choice;
+    const QStringList rules = codeRulesOfRc();
+    for (const QString &ruleId : rules) {
+        // Rule ids are read from the dictionary and spliced into the next statements: only a plain integer
+        // may go there (a hand-edited file could hold any text).
+        bool isInteger = false;
+        ruleId.toLongLong(&isInteger);
+        if (!isInteger) {
+            qCDebug(lcTrace).noquote() << QStringLiteral("regle de codage ignoree, identifiant non entier : ") + ruleId;
+            continue;
+        }
+        if (!codechoice::ruleApplies(ruleCriteria(ruleId), ticked))
+            continue;
+        const QString cim2 = ruleValue(kRuleCim2, ruleId);
+        const QString cim1 = ruleValue(kRuleCim1, ruleId);
+        const QString ruleCisp = ruleValue(kRuleCisp, ruleId);
+        const QString subtitle = ruleValue(kRuleSubtitle, ruleId);
+        choice.addRule(codechoice::cimText(cim1, cim2), subtitle, ruleCisp);
+    }
+    return choice;
 }
 
 bool Quorvel::chooseCodes(const QStringList &ticked, QString &cim, QString &cisp)
@@ -311,47 +316,15 @@ bool Quorvel::chooseCodes(const QStringList &ticked, QString &cim, QString &cisp
     cim.clear();
     cisp.clear();
     const int rcId = currentRcId.toInt();
-    codechoice::CodeChoice choice;
-    QString ruleListSql;
-    if (ticked.isEmpty()) {
-        // Without ticked criteria every rule of the RC is a candidate, whatever its criteria.
-        ruleListSql = kRuleListSql.arg(rcId);
-        codechoice::CodeChoice listed;
-        QSqlQuery q(db);
-        if (qdb::exec(q, ruleListSql)) {
-            while (q.next())
-                listed.addRule(codechoice::cimText(q.value(0).toString(), q.value(1).toString()), q.value(2).toString(),
-                               q.value(3).toString());
-            if (!qdb::stoppedOnError(q))
-                choice = listed;
-        }
-    } else {
-        const QStringList rules = codeRulesOfRc();
-        for (const QString &ruleId : rules) {
-            // Rule ids are read from the dictionary and spliced into the next statements: only a plain integer
-            // may go there (a hand-edited file could hold any text).
-            bool isInteger = false;
-            ruleId.toLongLong(&isInteger);
-            if (!isInteger) {
-                qDebug().noquote() << QStringLiteral("regle de codage ignoree, identifiant non entier : ") + ruleId;
-                continue;
-            }
-            if (!codechoice::ruleApplies(ruleCriteria(ruleId), ticked))
-                continue;
-            const QString cim2 = ruleValue(kRuleCim2, ruleId);
-            const QString cim1 = ruleValue(kRuleCim1, ruleId);
-            const QString ruleCisp = ruleValue(kRuleCisp, ruleId);
-            const QString subtitle = ruleValue(kRuleSubtitle, ruleId);
-            choice.addRule(codechoice::cimText(cim1, cim2), subtitle, ruleCisp);
-        }
-    }
-    qDebug().noquote() << QStringLiteral("requete select code cim10 ") + ruleListSql;
+    const QString ruleListSql = ticked.isEmpty() ? kRuleListSql.arg(rcId) : QString();
+    codechoice::CodeChoice choice = ticked.isEmpty() ? rulesOfRcList(ruleListSql) : rulesMetByTicks(ticked);
+    qCDebug(lcTrace).noquote() << QStringLiteral("requete select code cim10 ") + ruleListSql;
 
     if (choice.candidateCount() == 1) {
         cim = choice.only().cim;
         cisp = choice.only().cisp;
     } else if (choice.candidateCount() > 1) {
-        const QStringList defaults = lastRow(db, kDefaultEntrySql.arg(rcId), 3);
+        const QStringList defaults = qdb::lastRow(db, kDefaultEntrySql.arg(rcId), 3);
         choice.addDefault(defaults.at(0), defaults.at(1), defaults.at(2));
         bool ok = false;
         const QString chosen = QInputDialog::getItem(this, kChoiceTitle, kChoiceLabel, choice.entries(), 0, true, &ok);
@@ -362,11 +335,11 @@ bool Quorvel::chooseCodes(const QStringList &ticked, QString &cim, QString &cisp
         cim = candidate.cim;
         cisp = candidate.cisp;
     } else {
-        const QStringList defaults = lastRow(db, kDefaultCodesSql.arg(rcId), 2);
+        const QStringList defaults = qdb::lastRow(db, kDefaultCodesSql.arg(rcId), 2);
         cim = defaults.at(0);
         cisp = defaults.at(1);
     }
     if (cisp.isEmpty())
-        cisp = lastRow(db, kDefaultCispSql.arg(rcId), 1).first();
+        cisp = qdb::lastRow(db, kDefaultCispSql.arg(rcId), 1).first();
     return true;
 }

@@ -1,5 +1,6 @@
 // The consultation report shown on the "Résultat" tab, and the two ways of copying it to the clipboard.
 #include "app/quorvel.h"
+#include "browse/rcqueries.h"
 #include "db/database.h"
 #include "session/reporttext.h"
 #include "session/sessioncolumns.h"
@@ -8,7 +9,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QDebug>
 #include <QHash>
 #include <QSqlQuery>
 #include <QStandardItemModel>
@@ -33,14 +33,12 @@ std::optional<QString> criterionText(const QSqlDatabase &db, const QString &id)
 {
     if (!isCriterionId(id))
         return std::nullopt;
-    QSqlQuery q(db);
-    if (!qdb::exec(q, kCriterionTextSql.arg(id)))
-        return std::nullopt;
-    if (!q.next()) {
-        qdb::stoppedOnError(q);
-        return std::nullopt;
-    }
-    return q.value(0).toString();
+    std::optional<QString> text;
+    const bool ok = qdb::forEachRow(db, kCriterionTextSql.arg(id), [&text](const QSqlQuery &row) {
+        if (!text)
+            text = row.value(0).toString();
+    });
+    return ok ? text : std::nullopt;
 }
 
 void copyToClipboard(const QString &text)
@@ -78,11 +76,11 @@ void Quorvel::buildReport()
     if (sessionModel->rowCount() == 0)
         return;
 
-    QString sex;
+    browse::Sex sex = browse::Sex::None;
     if (ui->rbHomme->isChecked())
-        sex = QStringLiteral("Homme");
+        sex = browse::Sex::Man;
     else if (ui->rbFemme->isChecked())
-        sex = QStringLiteral("Féminin");
+        sex = browse::Sex::Woman;
 
     QVector<report::ReportRow> rows;
     for (int row = 0; row < sessionModel->rowCount(); ++row) {
@@ -99,8 +97,8 @@ void Quorvel::buildReport()
             r.criterionIds = sortCriteriaByOrder(r.criterionIds);
         rows << r;
     }
-    const QString text =
-        report::reportText(ui->txtAge->text(), sex, rows, [this](const QString &id) { return criterionText(db, id); });
+    const QString text = report::reportText(ui->txtAge->text(), browse::reportText(sex), rows,
+                                            [this](const QString &id) { return criterionText(db, id); });
     // Plain text: a title or criterion holding "<" must reach the patient file as written.
     ui->txtResult->setPlainText(text);
 }
@@ -116,11 +114,11 @@ QStringList Quorvel::sortCriteriaByOrder(const QStringList &ids)
         return it.value();
     };
     for (const QString &id : ids)
-        qDebug() << id << orderOf(id);
+        qCDebug(lcTrace) << id << orderOf(id);
     const QStringList sorted = report::sortByOrder(ids, orderOf);
-    qDebug() << "*******************************";
+    qCDebug(lcTrace) << "*******************************";
     for (const QString &id : sorted)
-        qDebug() << id << orderOf(id);
+        qCDebug(lcTrace) << id << orderOf(id);
     return sorted;
 }
 
@@ -129,12 +127,7 @@ int Quorvel::criterionOrder(const QString &id)
     if (!isCriterionId(id))
         return -1;
     int order = -1;
-    QSqlQuery q(db);
-    if (qdb::exec(q, kCriterionOrderSql.arg(id))) {
-        while (q.next())
-            order = q.value(0).toInt();
-        if (qdb::stoppedOnError(q))
-            order = -1;
-    }
-    return order;
+    const bool ok = qdb::forEachRow(db, kCriterionOrderSql.arg(id),
+                                    [&order](const QSqlQuery &row) { order = row.value(0).toInt(); });
+    return ok ? order : -1;
 }

@@ -38,7 +38,7 @@ void Quorvel::setupSessionTable()
         sessionModel->setHeaderData(column, Qt::Horizontal, tr(headers.at(column).toUtf8().constData()), Qt::EditRole);
 
     QTableView *view = ui->tableView;
-    view->setModel(sessionModel);
+    view->setModel(sessionModel.get());
     view->verticalHeader()->hide();
     // Criteria and RC ids are bookkeeping for the report and the re-opening of a row, not for the doctor's eyes.
     view->hideColumn(session::Criteria);
@@ -51,11 +51,11 @@ void Quorvel::setupSessionTable()
     view->setSelectionMode(QAbstractItemView::SingleSelection);
     view->setStyleSheet(QStringLiteral(" QTableView{ background-color: rgb(222,233,234);} QHeaderView::section { "
                                        "background-color: rgb(22,91,160); color: white;};"));
-    // The headers' own minimums follow the bold window font: they would raise the rows above 19 pixels and keep
-    // the narrow PD and CS columns wider than their share of a small view.
+    // The headers' own minimums follow the bold window font: they would raise the rows above their height and
+    // keep the narrow PD and CS columns wider than their share of a small view.
     view->horizontalHeader()->setMinimumSectionSize(0);
-    view->verticalHeader()->setMinimumSectionSize(19);
-    view->verticalHeader()->setDefaultSectionSize(19);
+    view->verticalHeader()->setMinimumSectionSize(kRowHeight);
+    view->verticalHeader()->setDefaultSectionSize(kRowHeight);
 }
 
 void Quorvel::clearSessionTable()
