@@ -1,4 +1,5 @@
 // Entry point: builds the window, then installs the toolkit's French texts for what it shows afterwards.
+#include "app/appearance.h"
 #include "app/quorvel.h"
 #include "db/database.h"
 
@@ -7,6 +8,7 @@
 
 int main(int argc, char *argv[])
 {
+    appearance::setApplicationAttributes();
     QApplication app(argc, argv);
     Quorvel window;
     window.showMaximized();

@@ -1,8 +1,10 @@
 // Construction of the main window: layout, session table, dictionary, and the first RC shown.
 #include "app/quorvel.h"
 
+#include "app/appearance.h"
 #include "app/resources.h"
 #include "browse/rcqueries.h"
+#include "browse/rctitles.h"
 #include "session/sessioncolumns.h"
 #include "ui_quorvel.h"
 
@@ -21,6 +23,8 @@ Quorvel::Quorvel(QWidget *parent) : QDialog(parent)
     quorvelInitResources();
     ui = new Ui::Quorvel;
     ui->setupUi(this);
+    appearance::inheritParentFonts(this);
+    new appearance::TextFitter(this);
     ui->iconDic->setPixmap(QPixmap(QStringLiteral(":/images/logo-quorvel4-gris-quorvel.jpg")));
     setWindowFlags(Qt::Window | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -52,9 +56,10 @@ Quorvel::Quorvel(QWidget *parent) : QDialog(parent)
     openDictionary();
 
     ui->List_RefRC->setSortingEnabled(false);
-    // Each keystroke refills this list; sizing every row from the first one instead of measuring each title keeps
-    // that refill cheap on large dictionaries. A title wider than the list is elided, and its tool tip shows it whole.
+    // Each keystroke refills this list; sizing every row alike instead of measuring each title keeps that refill
+    // cheap on large dictionaries. The rows take the width of the widest title, so a scroll bar shows it whole.
     ui->List_RefRC->setUniformItemSizes(true);
+    ui->List_RefRC->setItemDelegate(new browse::WidestTitleDelegate(ui->List_RefRC));
     loadAllRcs(ui->List_RefRC);
     ui->tableView->setSelectionBehavior(QAbstractItemView::SelectRows);
 

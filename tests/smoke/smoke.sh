@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Starts the built program on a real (virtual) X11 screen and uses it as a doctor would: the window
 # appears maximised and drawn, a keyword typed into the search box changes the RC list, Escape ends the
-# program with status 0.
+# program with status 0. It runs twice: on a 96-DPI screen, then on a 192-DPI one where the window must be
+# drawn at twice the size.
 #
 #   tests/smoke/smoke.sh APP_DIR WORK_DIR [SOURCE_DIR]
 #
@@ -16,7 +17,10 @@ source_dir=${3:-}
 
 if [ -z "${QUORVEL_SMOKE_ON_XVFB:-}" ]; then
     export QUORVEL_SMOKE_ON_XVFB=1
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+    xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+    # Once more on a 200 % screen, which must show the same window at twice the size.
+    QUORVEL_SMOKE_REFERENCE="$2/window.png" \
+        exec xvfb-run -a -s "-screen 0 2560x2048x24 -dpi 192" "$0" "$1" "${2%/}-192dpi"
 fi
 # The test suite runs headless; this one test wants the real X11 platform.
 export QT_QPA_PLATFORM=xcb
@@ -110,10 +114,19 @@ shot after
 typed=$(changed_height "$work/before.png" "$work/after.png")
 echo "height changed without input: $idle px, after typing: $typed px"
 # The typed word and the blinking cursor change one line; the list refilled changes many rows.
-[ "$idle" -lt 40 ] || fail "the screen changes without input ($idle px)"
-[ "$typed" -gt 120 ] || fail "typing a keyword did not change the RC list ($typed px)"
+scale=1
+[ -n "${QUORVEL_SMOKE_REFERENCE:-}" ] && scale=2
+[ "$idle" -lt $((40 * scale)) ] || fail "the screen changes without input ($idle px)"
+[ "$typed" -gt $((120 * scale)) ] || fail "typing a keyword did not change the RC list ($typed px)"
 
 import -window "$wid" "$work/window.png"
+if [ -n "${QUORVEL_SMOKE_REFERENCE:-}" ]; then
+    read -r ref_w ref_h < <(identify -format '%w %h\n' "$QUORVEL_SMOKE_REFERENCE")
+    read -r win_w win_h < <(identify -format '%w %h\n' "$work/window.png")
+    echo "window at 192 DPI: ${win_w}x${win_h} px, at 96 DPI: ${ref_w}x${ref_h} px"
+    [ "$win_w" -eq $((2 * ref_w)) ] && [ "$win_h" -eq $((2 * ref_h)) ] ||
+        fail "at 192 DPI the window is not drawn at twice its 96-DPI size"
+fi
 if [ "${QUORVEL_REFRESH_SCREENSHOT:-}" = 1 ] && [ -n "$source_dir" ]; then
     mkdir -p "$source_dir/docs"
     convert "$work/window.png" -strip "$source_dir/docs/screenshot.png"

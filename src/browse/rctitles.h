@@ -1,0 +1,46 @@
+// RC lists whose rows are all as wide as the widest title, so that a horizontal scroll bar shows every title
+// whole while the rows keep one size for speed.
+#pragma once
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QString>
+#include <QStringList>
+#include <QStyledItemDelegate>
+
+#include <array>
+#include <vector>
+
+namespace browse
+{
+
+// Finds the widest of many one-line texts in a font, measuring exactly only the few that could be the widest:
+// the others are ranked by the sum of their characters' advances, which is cheap.
+class WidestText
+{
+public:
+    explicit WidestText(const QFont &font);
+    void add(const QString &text);
+    QString text() const;
+
+private:
+    qreal estimate(const QString &text);
+
+    QFont m_font;
+    QFontMetricsF m_metrics;
+    std::array<qreal, 0x250> *m_advance;
+    std::vector<std::pair<qreal, QString>> m_candidates;
+    qreal m_best = 0;
+};
+
+// Item delegate whose size hint is wide enough for the widest display text of the model. With uniform item
+// sizes the view asks it once per layout, so the rows share that width.
+class WidestTitleDelegate : public QStyledItemDelegate
+{
+    Q_OBJECT
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+};
+
+} // namespace browse

@@ -1,0 +1,305 @@
+// The window as it is drawn: every text whole and inside its containers at the fonts and screen sizes a doctor
+// has, every text bold italic, and RC titles readable whole in the list.
+#include "app/quorvel.h"
+#include "dialogs/aproposquorvel.h"
+#include "dialogs/argumentaire.h"
+#include "dialogs/halvanequorvel.h"
+#include "testkit.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTest>
+#include <QTextDocument>
+#include <QTextEdit>
+
+namespace
+{
+
+const QString kLongTitle = QStringLiteral("SYNDROME DOULOUREUX ABDOMINAL AIGU AVEC FIÈVRE, VOMISSEMENTS ET ALTÉRATION "
+                                          "MARQUÉE DE L ÉTAT GÉNÉRAL CHEZ UN PATIENT ÂGÉ");
+
+const char *const kTitlesSql = R"sql(
+INSERT INTO ref_rc (ref_rc_seq, lib_rc, sex, age_min, age_max, pa, pb, pc, pd, pz, code_cim_defaut, code_cisp_defaut)
+VALUES (1, 'ANGINE', 3, 0, 125, 1, 1, 1, 1, 1, 'J02.9', 'R76'),
+       (2, '%1', 1, 0, 125, 1, 1, 1, 1, 1, 'R10', 'D01'),
+       (3, 'TOUX', 3, 0, 125, 1, 1, 1, 1, 1, 'R05', 'R05');
+INSERT INTO ref_definition (ref_definition_seq, ref_rc_id, pere_fk, lib_criteres_fr, validite, ordre, ref_ponder_id)
+VALUES (10, 1, 0, 'Douleur pharyngée', 1, 1, 1), (20, 2, 0, 'Douleur abdominale', 1, 1, 1),
+       (30, 3, 0, 'Toux', 1, 1, 1);
+)sql";
+
+QString plainText(const QString &text)
+{
+    if (!Qt::mightBeRichText(text))
+        return text;
+    QTextDocument document;
+    document.setHtml(text);
+    return document.toPlainText();
+}
+
+QString describe(const QWidget *widget, const QString &text)
+{
+    return QStringLiteral("%1 (\"%2\")").arg(widget->objectName(), text);
+}
+
+// Width the label part of a button has in its real geometry, from the style that draws it, and the width its
+// text and icon take at the font it really has.
+void buttonWidths(const QAbstractButton *button, int &room, int &needed)
+{
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    option.icon = button->icon();
+    option.iconSize = button->iconSize();
+    QStyle::SubElement contents = QStyle::SE_PushButtonContents;
+    if (qobject_cast<const QRadioButton *>(button))
+        contents = QStyle::SE_RadioButtonContents;
+    else if (qobject_cast<const QCheckBox *>(button))
+        contents = QStyle::SE_CheckBoxContents;
+    else if (qobject_cast<const QPushButton *>(button)->autoDefault())
+        option.features |= QStyleOptionButton::AutoDefaultButton;
+    room = button->style()->subElementRect(contents, &option, button).width();
+    needed = QFontMetrics(button->font()).horizontalAdvance(button->text());
+    if (!button->icon().isNull())
+        needed += button->iconSize().width() + 4;
+}
+
+// Every text shown under top: whole in its widget, and the widget inside each of its ancestors.
+QStringList cutTexts(QWidget *top)
+{
+    QStringList cut;
+    const QList<QWidget *> widgets = top->findChildren<QWidget *>();
+    for (QWidget *widget : widgets) {
+        if (!widget->isVisibleTo(top))
+            continue;
+        const QFontMetrics metrics(widget->font());
+        QString text;
+        int room = 0;
+        int needed = 0;
+        if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
+            text = button->text();
+            buttonWidths(button, room, needed);
+        } else if (auto *label = qobject_cast<QLabel *>(widget)) {
+            text = plainText(label->text());
+            room = label->contentsRect().width() - 2 * label->margin();
+            needed = metrics.horizontalAdvance(text);
+        } else if (auto *group = qobject_cast<QGroupBox *>(widget)) {
+            text = group->title();
+            room = group->width();
+            needed = metrics.horizontalAdvance(text);
+        } else if (auto *tabs = qobject_cast<QTabBar *>(widget)) {
+            for (int i = 0; i < tabs->count(); ++i) {
+                const QRect tab = tabs->tabRect(i);
+                if (tab.width() < metrics.horizontalAdvance(tabs->tabText(i)) || !tabs->rect().contains(tab))
+                    cut << describe(tabs, tabs->tabText(i)) + QStringLiteral(": tab %1 wide").arg(tab.width());
+            }
+            continue;
+        }
+        if (text.trimmed().isEmpty())
+            continue;
+        if (needed > room)
+            cut << describe(widget, text) + QStringLiteral(": needs %1 px, has %2").arg(needed).arg(room);
+        if (widget->height() < metrics.height())
+            cut << describe(widget, text) + QStringLiteral(": %1 px high").arg(widget->height());
+        for (QWidget *ancestor = widget->parentWidget(); ancestor && ancestor != top->parentWidget();
+             ancestor = ancestor->parentWidget()) {
+            const QRect inAncestor(widget->mapTo(ancestor, QPoint(0, 0)), widget->size());
+            if (!ancestor->rect().contains(inAncestor))
+                cut << describe(widget, text) + QStringLiteral(" leaves %1").arg(ancestor->objectName());
+        }
+    }
+    return cut;
+}
+
+void settle()
+{
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    QTest::qWait(20);
+}
+
+} // namespace
+
+class TestWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+    void textsAreWhole_data();
+    void textsAreWhole();
+    void textsAreBoldItalic_data();
+    void textsAreBoldItalic();
+    void rcTitlesAreWhole_data();
+    void rcTitlesAreWhole();
+
+private:
+    QFont m_applicationFont = QApplication::font();
+};
+
+void TestWindow::cleanup()
+{
+    QApplication::setFont(m_applicationFont);
+    QVERIFY(QApplication::topLevelWidgets().isEmpty() || QApplication::activeModalWidget() == nullptr);
+}
+
+void TestWindow::textsAreWhole_data()
+{
+    QTest::addColumn<QString>("shown"); // the window or one of the dialogs
+    QTest::addColumn<int>("pointSize");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<bool>("fontChangedLater"); // the desktop font changes while the window is open
+    for (int pointSize : {10, 11}) {
+        for (const QSize &size : {QSize(1366, 768), QSize(1920, 1080)}) {
+            QTest::addRow("window %d pt %dx%d", pointSize, size.width(), size.height())
+                << "window" << pointSize << size << false;
+        }
+        for (const char *dialog : {"apropos", "argumentaire", "halvane"})
+            QTest::addRow("%s %d pt", dialog, pointSize) << dialog << pointSize << QSize() << false;
+    }
+    QTest::newRow("window 10 then 11 pt 1366x768") << "window" << 11 << QSize(1366, 768) << true;
+}
+
+void TestWindow::textsAreWhole()
+{
+    QFETCH(QString, shown);
+    QFETCH(int, pointSize);
+    QFETCH(QSize, size);
+    QFETCH(bool, fontChangedLater);
+    testkit::useSampleDictionary();
+    QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), fontChangedLater ? 10 : pointSize));
+
+    QScopedPointer<QWidget> top;
+    if (shown == QLatin1String("window"))
+        top.reset(new Quorvel);
+    else if (shown == QLatin1String("apropos"))
+        top.reset(new AproposQuorvel);
+    else if (shown == QLatin1String("argumentaire"))
+        top.reset(new Argumentaire);
+    else
+        top.reset(new HalvaneQuorvel);
+    if (size.isValid())
+        top->resize(size);
+    top->show();
+    QVERIFY(QTest::qWaitForWindowExposed(top.data()));
+    if (fontChangedLater)
+        QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), pointSize));
+    // Position buttons that the first RC hides are shown for other RCs: lay them out too.
+    for (QRadioButton *position : top->findChildren<QRadioButton *>(QRegularExpression(QStringLiteral("^rdPos_"))))
+        position->show();
+    settle();
+    if (size.isValid())
+        QCOMPARE(top->size(), size);
+
+    QStringList cut = cutTexts(top.data());
+    if (auto *tabs = top->findChild<QTabWidget *>(QStringLiteral("tabWidget"))) {
+        tabs->setCurrentIndex(1);
+        settle();
+        cut << cutTexts(top.data());
+    }
+    cut.removeDuplicates(); // the header shows on both tabs
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("\n"))));
+}
+
+void TestWindow::textsAreBoldItalic_data()
+{
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<int>("pointSize");
+    QTest::newRow("DejaVu Sans 10 pt") << "DejaVu Sans" << 10;
+    QTest::newRow("DejaVu Serif 11 pt") << "DejaVu Serif" << 11;
+}
+
+void TestWindow::textsAreBoldItalic()
+{
+    QFETCH(QString, family);
+    QFETCH(int, pointSize);
+    testkit::useSampleDictionary();
+    QApplication::setFont(QFont(family, pointSize));
+    Quorvel window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    int checked = 0;
+    QStringList plain;
+    const QList<QWidget *> widgets = window.findChildren<QWidget *>();
+    for (QWidget *widget : widgets) {
+        QString text;
+        if (auto *button = qobject_cast<QAbstractButton *>(widget))
+            text = button->text();
+        else if (auto *label = qobject_cast<QLabel *>(widget))
+            text = label->text();
+        else if (auto *group = qobject_cast<QGroupBox *>(widget))
+            text = group->title();
+        else if (qobject_cast<QTabBar *>(widget) || qobject_cast<QLineEdit *>(widget) ||
+                 qobject_cast<QAbstractItemView *>(widget) || qobject_cast<QTextEdit *>(widget))
+            text = widget->objectName();
+        if (text.trimmed().isEmpty())
+            continue;
+        ++checked;
+        // What the font database matched, not what was asked for.
+        const QFontInfo drawn(widget->font());
+        if (!drawn.bold() || !drawn.italic() || drawn.family() != family)
+            plain << QStringLiteral("%1: %2%3 %4")
+                         .arg(widget->objectName(), drawn.bold() ? "bold" : "regular", drawn.italic() ? " italic" : "",
+                              drawn.family());
+    }
+    QVERIFY2(plain.isEmpty(), qPrintable(plain.join(QStringLiteral("\n"))));
+    QVERIFY2(checked > 40, qPrintable(QString::number(checked)));
+
+    // A style sheet that sets only a size keeps the rest of the window's font.
+    auto *title = window.findChild<QLabel *>(QStringLiteral("Label"));
+    QCOMPARE(QFontInfo(title->font()).pixelSize(), 30);
+}
+
+void TestWindow::rcTitlesAreWhole_data()
+{
+    QTest::addColumn<bool>("byProfile"); // profile lists carry no tool tip: the list alone must show the title
+    QTest::newRow("full list") << false;
+    QTest::newRow("profile list") << true;
+}
+
+void TestWindow::rcTitlesAreWhole()
+{
+    QFETCH(bool, byProfile);
+    testkit::useDictionary(QString::fromUtf8(kTitlesSql).arg(kLongTitle));
+    QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 10));
+    Quorvel window;
+    window.resize(1366, 768);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto *list = window.findChild<QListWidget *>(QStringLiteral("List_RefRC"));
+    if (byProfile) {
+        QTest::mouseClick(window.findChild<QRadioButton *>(QStringLiteral("rbHomme")), Qt::LeftButton);
+        QCOMPARE(list->count(), 3);
+        QVERIFY(list->item(1)->toolTip().isEmpty());
+    }
+    settle();
+
+    QListWidgetItem *item = testkit::findItem(list, kLongTitle);
+    QVERIFY(item);
+    const int titleWidth = list->fontMetrics().horizontalAdvance(kLongTitle);
+    QVERIFY2(titleWidth > list->viewport()->width(), "the title must not fit the list for this test");
+    QVERIFY(list->visualItemRect(item).width() >= titleWidth);
+    QVERIFY(list->horizontalScrollBar()->isVisible());
+    QVERIFY(list->horizontalScrollBar()->maximum() >= titleWidth - list->viewport()->width());
+    // The rows still share one size: a short title's row is as wide as the long one's.
+    QCOMPARE(list->visualItemRect(list->item(0)).size(), list->visualItemRect(item).size());
+}
+
+QTEST_MAIN(TestWindow)
+#include "test_window.moc"
