@@ -10,8 +10,13 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    out.setEncoding(QStringConverter::Utf8);
+    err.setEncoding(QStringConverter::Utf8);
+#else
     out.setCodec("UTF-8");
     err.setCodec("UTF-8");
+#endif
     const QStringList args = app.arguments();
     if (args.size() != 2 || args.at(1).startsWith(QLatin1Char('-'))) {
         err << QStringLiteral("Usage : quorvel-check FICHIER_DICTIONNAIRE\n"

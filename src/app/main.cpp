@@ -7,6 +7,8 @@
 
 int main(int argc, char *argv[])
 {
+    // Qt 6 passes fractional screen scale factors through; rounding them, as Qt 5 does, keeps pixel sizes whole.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QApplication app(argc, argv);
     Quorvel window;
     window.showMaximized();
