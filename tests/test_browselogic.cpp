@@ -1,5 +1,6 @@
 // Statement texts of the RC list and the keyword folding, without a window.
 #include "browse/rcqueries.h"
+#include "testkit.h"
 
 #include <QTest>
 
@@ -115,7 +116,7 @@ void TestBrowseLogic::weightClass_data()
     const int expected[] = {9, 0, 1, 2, 3, 4, 5, 6, 8, 9, 7, 9};
     for (int id = 0; id <= 11; ++id)
         QTest::addRow("id %d", id) << QVariant(id) << expected[id];
-    QTest::newRow("NULL") << QVariant(QVariant::Int) << 9;
+    QTest::newRow("NULL") << testkit::nullValue<int>() << 9;
     QTest::newRow("negative") << QVariant(-1) << 9;
 }
 

@@ -153,7 +153,7 @@ void TestDialogs::argumentText_data()
     QTest::newRow("UTF-8 without mark") << QVariant(QByteArray("\xC3\xA9", 2)) << QStringLiteral("Ã©");
     QTest::newRow("mark only") << QVariant(QByteArray("\xFF\xFE", 2)) << QString();
     QTest::newRow("empty BLOB") << QVariant(QByteArray("")) << QString();
-    QTest::newRow("NULL") << QVariant(QVariant::String) << QString();
+    QTest::newRow("NULL") << testkit::nullValue<QString>() << QString();
     // SQLite hands TEXT values over already decoded; reading them again as Latin-1 would garble the accents.
     QTest::newRow("TEXT") << QVariant(kFever) << kFever;
     QTest::newRow("TEXT beginning with a mark") << QVariant(QChar(QChar::ByteOrderMark) + kFever) << kFever;

@@ -11,7 +11,11 @@
 #include <QRadioButton>
 #include <QRandomGenerator>
 #include <QTest>
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+#include <QStringDecoder>
+#else
 #include <QTextCodec>
+#endif
 #include <optional>
 #include <sqlite3.h>
 
@@ -216,9 +220,15 @@ public:
         while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
             const auto *title = reinterpret_cast<const char *>(sqlite3_column_text(stmt, 1));
             // A title may begin with a byte-order mark, which the usual UTF-8 decoding would drop.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+            QStringDecoder keepMark(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+            rows->append(
+                {keepMark.decode(QByteArrayView(title, sqlite3_column_bytes(stmt, 1))), sqlite3_column_int(stmt, 0)});
+#else
             QTextCodec::ConverterState keepMark(QTextCodec::IgnoreHeader);
             rows->append({QTextCodec::codecForName("UTF-8")->toUnicode(title, sqlite3_column_bytes(stmt, 1), &keepMark),
                           sqlite3_column_int(stmt, 0)});
+#endif
         }
         bool ok = rc == SQLITE_DONE;
         if (!ok) {

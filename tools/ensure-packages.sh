@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Quorvel needs to build, test and run, when any is missing.
-# Sourced by run.sh and test.sh; usable alone: tools/ensure-packages.sh [extra packages...]
+# Sourced by run.sh and test.sh; usable alone: tools/ensure-packages.sh [--qt6] [extra packages...]
 set -euo pipefail
 
 QUORVEL_PACKAGES=(
@@ -12,8 +12,18 @@ QUORVEL_PACKAGES=(
     lintian appstream
 )
 
+# Only for the build against Qt 6 (--qt6); the default build and the Debian package use Qt 5.
+QUORVEL_QT6_PACKAGES=(qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-translations-l10n)
+
 quorvel_ensure_packages() {
-    local wanted=("${QUORVEL_PACKAGES[@]}" "$@") missing=() pkg
+    local wanted=("${QUORVEL_PACKAGES[@]}") missing=() pkg arg
+    for arg in "$@"; do
+        if [ "$arg" = --qt6 ]; then
+            wanted+=("${QUORVEL_QT6_PACKAGES[@]}")
+        else
+            wanted+=("$arg")
+        fi
+    done
     for pkg in "${wanted[@]}"; do
         dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" || missing+=("$pkg")
     done

@@ -26,8 +26,13 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    out.setEncoding(QStringConverter::Utf8);
+    err.setEncoding(QStringConverter::Utf8);
+#else
     out.setCodec("UTF-8");
     err.setCodec("UTF-8");
+#endif
     const QString tryHelp = QStringLiteral("Essayez « quorvel-check --help » pour plus d'informations.\n");
 
     QStringList files;

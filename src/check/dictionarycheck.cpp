@@ -5,7 +5,12 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QtGlobal>
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+#include <QStringDecoder>
+#else
 #include <QTextCodec>
+#endif
 #include <QUuid>
 #include <QVariant>
 #include <algorithm>
@@ -39,9 +44,17 @@ const QList<QPair<QString, QStringList>> &expectedSchema()
 
 bool validUtf8(const QByteArray &bytes)
 {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    // Stateless: a sequence cut at the end counts as an error, as the remaining characters did in Qt 5.
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    // decode() converts lazily: only turning its result into a string runs the decoder.
+    const QString decoded = decoder.decode(bytes);
+    return !decoder.hasError();
+#else
     QTextCodec::ConverterState state;
     QTextCodec::codecForName("UTF-8")->toUnicode(bytes.constData(), bytes.size(), &state);
     return state.invalidChars == 0 && state.remainingChars == 0;
+#endif
 }
 
 // One pass over the file: runs the statements, stops at the first read error (a damaged file).
