@@ -71,7 +71,7 @@ void buttonWidths(const QAbstractButton *button, int &room, int &needed)
         contents = QStyle::SE_RadioButtonContents;
     else if (qobject_cast<const QCheckBox *>(button))
         contents = QStyle::SE_CheckBoxContents;
-    else if (qobject_cast<const QPushButton *>(button)->autoDefault())
+    else if (auto *push = qobject_cast<const QPushButton *>(button); push && push->autoDefault())
         option.features |= QStyleOptionButton::AutoDefaultButton;
     room = button->style()->subElementRect(contents, &option, button).width();
     needed = QFontMetrics(button->font()).horizontalAdvance(button->text());

@@ -8,7 +8,7 @@ QUORVEL_PACKAGES=(
     qtbase5-dev qtbase5-dev-tools libqt5sql5-sqlite qttranslations5-l10n
     sqlite3 libsqlite3-dev
     xvfb xauth
-    dpkg-dev file desktop-file-utils xdotool x11-utils imagemagick
+    dpkg-dev file desktop-file-utils xdotool x11-utils x11-xserver-utils imagemagick
     lintian appstream
 )
 
