@@ -5,13 +5,12 @@
 # Usage: ./bench.sh [scale...]     e.g. ./bench.sh 1 10
 set -euo pipefail
 cd "$(dirname "$0")"
-source tools/ensure-packages.sh
-quorvel_ensure_packages
+source scripts/ensure-packages.sh
+quorvel_ensure_packages build qt5
 
 scales=("$@")
 [ ${#scales[@]} -eq 0 ] && scales=(1 10 100)
 
-build=build-bench
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DQUORVEL_BUILD_TESTS=OFF >/dev/null
-cmake --build "$build" -j"$(nproc)" --target quorvel_bench >/dev/null
-QT_QPA_PLATFORM=offscreen "$build/bench/app/quorvel_bench" --scales "${scales[@]}"
+cmake --preset bench >/dev/null
+cmake --build --preset bench -j"$(nproc)" >/dev/null
+QT_QPA_PLATFORM=offscreen build-bench/bench/app/quorvel_bench --scales "${scales[@]}"

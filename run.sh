@@ -2,11 +2,11 @@
 # Sets up, builds and starts Quorvel on the bundled sample dictionary.
 set -euo pipefail
 cd "$(dirname "$0")"
-source tools/ensure-packages.sh
-quorvel_ensure_packages
+source scripts/ensure-packages.sh
+quorvel_ensure_packages build qt5
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j"$(nproc)" --target quorvel
+cmake --preset default >/dev/null
+cmake --build --preset default -j"$(nproc)" --target quorvel
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "No display found. To run Quorvel on a virtual screen: xvfb-run -s '-screen 0 1280x1024x24' ./run.sh" >&2

@@ -1,6 +1,6 @@
 // The dictionary checker behind quorvel-check: what it reports for each kind of broken file, its exit status,
 // its parent-cycle search and its reading of argument encodings.
-#include "check/dictionarycheck.h"
+#include "dictionarycheck.h"
 #include "testkit.h"
 
 #include <QFile>

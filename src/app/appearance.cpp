@@ -4,8 +4,8 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QLayout>
 #include <QPushButton>
 #include <QRadioButton>

@@ -1,11 +1,8 @@
-// Opening the dictionary named by config.ini, and the statement road every subsystem takes.
+// The read-only connection and the statement road every subsystem takes. Needs Qt Core and Sql only: the
+// dictionary checker shares it.
 #include "db/database.h"
 
-#include "app/quorvel.h"
-
 #include <QCoreApplication>
-#include <QMessageBox>
-#include <QSettings>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -72,27 +69,3 @@ QStringList lastRow(const QSqlDatabase &db, const QString &sql, int columns)
 }
 
 } // namespace qdb
-
-bool Quorvel::openDatabase(const QString &path, const QString &name)
-{
-    db = qdb::openReadOnly(path, name);
-    return db.isOpen();
-}
-
-void Quorvel::openDictionary()
-{
-    QSettings settings(qdb::appFilePath(qdb::kSettingsFile), QSettings::IniFormat);
-    settings.beginGroup(qdb::kSettingsGroup);
-    const QString bdName = settings.value(qdb::kSettingsKey, QString()).toString();
-    settings.endGroup();
-
-    databasePath = qdb::appFilePath(bdName);
-    connectionName = qdb::kConnectionName;
-
-    if (!openDatabase(databasePath, connectionName)) {
-        QMessageBox::information(nullptr, QStringLiteral("Database Connection "),
-                                 QStringLiteral(" Error in connecting to Database ") + db.lastError().text(),
-                                 QMessageBox::Ok);
-    }
-    db = QSqlDatabase::database(connectionName, true);
-}

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Draws Quorvel's pictures (flat artwork) with ImageMagick.
 #
-#   bash tools/draw_images.sh        # from anywhere; needs `convert`, root only if fonts are missing
+#   bash scripts/draw_images.sh        # from anywhere; needs `convert`, root only if fonts are missing
 #
 # Writes resources/images/* (compiled in through resources/quorvel.qrc) and
 # resources/p_halvane.png (copied next to the executable by the build), and the menu icons

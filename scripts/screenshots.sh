@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Refreshes docs/screenshot.png and docs/screenshot-200.png: the program maximised by a window manager (openbox)
 # on a 1920x1080 virtual screen, at 100 % (96 DPI) and at 200 % (192 DPI, a 3840x2160 screen).
-# Usage: tools/screenshots.sh [BUILD_DIR]     (default build/, built by ./test.sh or ./run.sh)
+# Usage: scripts/screenshots.sh [BUILD_DIR]     (default build/, built by ./test.sh or ./run.sh)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source tools/ensure-packages.sh
-quorvel_ensure_packages openbox
+source scripts/ensure-packages.sh
+quorvel_ensure_packages build qt5 test shots
 build=$(cd "${1:-build}" && pwd)
 [ -x "$build/quorvel" ] || { echo "no program in $build" >&2; exit 1; }
 

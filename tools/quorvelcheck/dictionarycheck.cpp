@@ -1,5 +1,6 @@
 // Dictionary checks behind quorvel-check: schema, links between tables, criteria trees and argument encodings.
-#include "check/dictionarycheck.h"
+#include "dictionarycheck.h"
+#include "db/database.h"
 
 #include <QSet>
 #include <QSqlDatabase>
@@ -63,10 +64,8 @@ class Checker
 public:
     explicit Checker(const QString &path) : m_connection(QUuid::createUuid().toString())
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
-        db.setDatabaseName(path);
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
-        m_opened = db.open();
+        QSqlDatabase db = qdb::openReadOnly(path, m_connection);
+        m_opened = db.isOpen();
         if (!m_opened)
             unreadable(QStringLiteral("Impossible d'ouvrir le fichier : %1").arg(db.lastError().text()));
     }
