@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up, builds (Release, in build-bench/) and runs the performance benchmark on generated dictionaries at
 # scales 1, 10 and 100, printing one CSV row per scale and operation: scale,operation,app_ms,floor_ms,ratio.
 # Details (slowest keystroke, maximum sample, repaint time, statement counts) go to standard error.

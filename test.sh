@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up, builds and runs every test headless. Exits non-zero when a test fails.
 #   ./test.sh              Qt 5, in build/
 #   ./test.sh --qt6        the same suite against Qt 6, in build-qt6/ (the Debian package test stays with Qt 5)

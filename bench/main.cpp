@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quorvel_bench: drives the real window offscreen on synthetic dictionaries of several sizes and prints, per
 // operation, the window's time beside the time SQLite alone needs for the same statements (the floor).
 // Usage: quorvel_bench [--scales 1 10 100] [--iterations N]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Statement recording through SQLite's trace hook, and the C API replay that gives each operation its floor.
 #include "statementlog.h"
 

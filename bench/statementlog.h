@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Records the statements the window runs during one operation, and runs the same statements again straight
 // through SQLite's C API: what SQLite alone needs for them is the floor the window's time is compared with.
 #pragma once

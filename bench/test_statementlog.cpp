@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor is only as honest as the statement record: it must hold exactly what the connection ran between start
 // and stop, and the replay must read every row.
 #include "statementlog.h"

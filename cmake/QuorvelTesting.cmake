@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # quorvel_add_test(NAME name (SOURCES file... | COMMAND arg...) [LIBRARIES lib...] LABELS label...
 #                  [TIMEOUT seconds] [ENVIRONMENT VAR=value...] [RESOURCE_LOCK lock])
 #

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds an SQLite file from SQL sources: cmake -DSQLITE3=... -DOUT=... -DSOURCES="a.sql;b.sql" -P build_dictionary.cmake
 # The sources are concatenated into one script so that a failure stops the build with sqlite3's message.
 set(_script "${OUT}.sql")

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes CHANGELOG.md as the package's Debian changelog, compressed the reproducible way (no name, no date).
 #
 #   cmake/debian_changelog.sh CHANGELOG.md OUT.gz "Name <mail>"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Debian package of Quorvel: the application directory under /opt/quorvel, its configuration under
 # /etc/opt/quorvel, the /usr/bin links, the menu launcher, icons, AppStream data, manual pages and the
 # documentation Debian asks for. `cpack -G DEB` in the build directory writes quorvel_<version>_amd64.deb.

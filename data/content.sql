@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: GPL-3.0-or-later
 -- Sample reference dictionary shipped with Quorvel.
 -- Load after schema.sql:  cat schema.sql content.sql | sqlite3 quorvel.sqlite
 --

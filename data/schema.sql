@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: GPL-3.0-or-later
 -- Schema of the reference dictionary. Quorvel reads ref_rc by column position in some
 -- statements, so ref_rc_seq must stay the first column and lib_rc the second.
 PRAGMA encoding = 'UTF-8';

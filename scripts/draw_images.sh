@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Draws Quorvel's pictures (flat artwork) with ImageMagick.
 #
 #   bash scripts/draw_images.sh        # from anywhere; needs `convert`, root only if fonts are missing

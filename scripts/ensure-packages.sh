@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that the given purposes need, when any is missing:
 #   build   the toolchain and SQLite: configure and compile the project, build the sample dictionary
 #   qt5     Qt 5, the default and packaged build

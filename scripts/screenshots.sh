@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Refreshes docs/screenshot.png and docs/screenshot-200.png: the program maximised by a window manager (openbox)
 # on a 1920x1080 virtual screen, at 100 % (96 DPI) and at 200 % (192 DPI, a 3840x2160 screen).
 # Usage: scripts/screenshots.sh [BUILD_DIR]     (default build/, built by ./test.sh or ./run.sh)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Builds synthetic dictionaries from French clinical vocabulary: titles, criteria, synonyms, coding rules and
 // critical diagnoses shaped like the shipped dictionary, so keyword searches match a realistic share of rows.
 #include "gendict.h"

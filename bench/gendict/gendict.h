@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Synthetic reference dictionaries of any size, for measuring the program on dictionaries larger than the
 // one it ships with. The same scale always gives the same file, byte for byte in its contents.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Command line of the dictionary generator: quorvel_gendict SCALE OUTPUT [SCHEMA_SQL]
 #include "gendict.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The generated dictionaries: same scale, same contents; the promised shape; data the window can list and search.
 #include "gendict.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Application attributes, font inheritance under style sheets, and widths fitted to texts.
 #include "app/appearance.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the window looks at any font and screen density: application attributes, font inheritance under
 // style sheets, and widgets that grow to the width their text needs.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Entry point: builds the window, then installs the toolkit's French texts for what it shows afterwards.
 #include "app/appearance.h"
 #include "app/quorvel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Construction of the main window: layout, session table, dictionary, and the first RC shown.
 #include "app/quorvel.h"
 

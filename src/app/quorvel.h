@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: owns every widget, the dictionary connection and the consultation table.
 // Its behaviour is spread over per-subsystem source files (app/, db/, browse/, session/, dialogs/).
 #pragma once

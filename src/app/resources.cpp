@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Resource registration for the static library (images and the toolkit's French catalogue).
 #include "app/resources.h"
 

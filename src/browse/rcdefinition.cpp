@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The RC shown: its title, criteria (a sub-criterion forces its parent), offered positions, weighting classes,
 // and the slots of the RC list, the see-also list and the criteria list.
 #include "app/quorvel.h"

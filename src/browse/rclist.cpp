@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The RC list: all RCs, the patient-profile filter, the keyword search, and the two reset buttons.
 #include "app/quorvel.h"
 

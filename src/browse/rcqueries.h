@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Statements of the RC list (all RCs, patient profile, keyword) and the folding of what the doctor types.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Widest title of an RC list, found with font metrics, and the delegate that sizes the rows with it.
 #include "browse/rctitles.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // RC lists whose rows are all as wide as the widest title, so that a horizontal scroll bar shows every title
 // whole while the rows keep one size for speed.
 #pragma once

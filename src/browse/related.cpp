@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Related entries of the RC shown: the RCs to see also, and the critical diagnoses with their criticality icons.
 #include "app/quorvel.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The read-only connection and the statement road every subsystem takes. Needs Qt Core and Sql only: the
 // dictionary checker shares it.
 #include "db/database.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dictionary access: where the settings and the dictionary are found, and the one road every statement takes.
 #pragma once
 

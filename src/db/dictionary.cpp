@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's dictionary: the file config.ini names, opened once while the window is built.
 #include "app/quorvel.h"
 #include "db/database.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The argument text dialog: a text box the doctor may scroll and mark up, and a close button.
 #include "dialogs/argumentaire.h"
 

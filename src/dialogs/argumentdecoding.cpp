@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Decoding of argumentaire values (see argumentdecoding.h).
 #include "dialogs/argumentdecoding.h"
 

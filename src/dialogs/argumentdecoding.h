@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turning the argumentaire column of ref_rc into the text shown to the doctor.
 #pragma once
 

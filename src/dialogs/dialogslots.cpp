@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Main-window slots that open the secondary dialogs: argument text, About, publisher picture.
 #include "app/quorvel.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The publisher dialog. Its picture is a file beside the program, not a resource, so it can be replaced on site.
 #include "dialogs/halvanequorvel.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The publisher dialog: one large picture read from the images folder beside the program.
 #pragma once
 

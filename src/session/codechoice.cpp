@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Code choice among coding rules (see codechoice.h).
 #include "session/codechoice.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Choosing the CIM 10 and CISP codes of a recorded RC among the coding rules of the dictionary.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Column widths of the consultation table, recomputed on every resize.
 #include "session/customtableview.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The consultation table's view: column widths follow the view's width.
 #pragma once
 

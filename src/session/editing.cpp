@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Editing the consultation table: re-opening a row into the form, writing form changes back into it,
 // moving rows up and down, and deleting them.
 #include "app/quorvel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Recording the RC shown in the form as a new row of the consultation table: the checks on position and
 // follow-up code, the weighting rules for code N, and the choice of the CIM 10 and CISP codes.
 #include "app/quorvel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The consultation report shown on the "Résultat" tab, and the two ways of copying it to the clipboard.
 #include "app/quorvel.h"
 #include "browse/rcqueries.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The consultation report text (see reporttext.h).
 #include "session/reporttext.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The consultation report as text, built from plain copies of the session rows.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Columns of the consultation table and their header texts, shared by recording, editing and the report.
 #pragma once
 

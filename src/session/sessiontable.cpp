@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The consultation table: its columns, look and selection rules, and the plain accessors the session uses.
 #include "app/quorvel.h"
 #include "session/sessioncolumns.h"

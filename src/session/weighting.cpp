@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Weighting rules of a level of criteria (see weighting.h).
 #include "session/weighting.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Weighting rules of an RC's criteria: what a level of the criteria tree requires before code N is accepted
 // without asking the doctor.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dictionary checks behind quorvel-check: schema, links between tables, criteria trees and argument encodings.
 #include "dictionarycheck.h"
 #include "db/database.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks a dictionary file without the window: what would make the RC list empty, lists wrong, or texts garbled.
 // Used by the command-line program quorvel-check.
 #pragma once

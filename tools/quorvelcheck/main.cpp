@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quorvel-check DICTIONARY: reports, one French line each, what in a dictionary file keeps Quorvel from
 // showing it right. Exit code 0 when clean, 1 when problems were found, 2 when the file cannot be read or the
 // command line is wrong. The help text follows the manual page docs/man/quorvel-check.1.in.
