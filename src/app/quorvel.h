@@ -32,10 +32,6 @@ namespace codechoice
 {
 class CodeChoice;
 }
-namespace session
-{
-struct RowValues;
-}
 
 class Quorvel : public QDialog
 {
@@ -143,7 +139,8 @@ private:
     bool chooseCodes(const QStringList &ticked, QString &cim, QString &cisp);
     codechoice::CodeChoice rulesOfRcList(const QString &sql);
     codechoice::CodeChoice rulesMetByTicks(const QStringList &ticked);
-    void appendSessionRow(const session::RowValues &row);
+    // Appends the cells (one per column, the RC id in its own type) and selects the new row.
+    void appendSessionRow(const QVariantList &cells);
 
     // --- editing recorded rows (session/editing.cpp)
     void reopenRow(int row);

@@ -68,15 +68,9 @@ void Quorvel::showPositions(int rcId, QRadioButton *a, QRadioButton *b, QRadioBu
                             QRadioButton *z)
 {
     QRadioButton *const buttons[] = {a, b, c, d, z};
-    int offered[5] = {0, 0, 0, 0, 0};
-    bool firstRow = true;
-    const bool ok = qdb::forEachRow(db, kPositionsSql.arg(rcId), [&offered, &firstRow](const QSqlQuery &row) {
-        for (int i = 0; firstRow && i < 5; ++i)
-            offered[i] = row.value(i).toInt();
-        firstRow = false;
-    });
+    const std::optional<QVariantList> offered = qdb::firstRow(db, kPositionsSql.arg(rcId), 5);
     for (int i = 0; i < 5; ++i) {
-        if (ok && offered[i] == 1) {
+        if (offered && offered->value(i).toInt() == 1) {
             uncheckRadio(buttons[i]);
             buttons[i]->show();
         } else {
@@ -87,14 +81,8 @@ void Quorvel::showPositions(int rcId, QRadioButton *a, QRadioButton *b, QRadioBu
 
 int Quorvel::ponderClass(const QString &criterionId)
 {
-    QVariant ponderId;
-    bool firstRow = true;
-    const bool ok = qdb::forEachRow(db, kPonderSql.arg(criterionId), [&ponderId, &firstRow](const QSqlQuery &row) {
-        if (firstRow)
-            ponderId = row.value(0);
-        firstRow = false;
-    });
-    return ok ? browse::weightClassOf(ponderId) : browse::kUncountedClass;
+    const std::optional<QVariantList> row = qdb::firstRow(db, kPonderSql.arg(criterionId), 1);
+    return row ? browse::weightClassOf(row->value(0)) : browse::kUncountedClass;
 }
 
 QList<QPair<QString, QRadioButton *>> Quorvel::positionButtons() const

@@ -45,7 +45,10 @@ void Quorvel::filterRcsByProfile(QLineEdit *ageBox, const QString &sexText, QLis
 {
     const int age = ageBox->text().isEmpty() ? -1 : ageBox->text().toInt();
     fullListShown = false;
-    fillRcList(list, browse::profileStatement(age, browse::dictionaryCode(browse::sexOfText(sexText))), false);
+    const int sex = sexText == browse::profileText(browse::Sex::Man)     ? 1
+                    : sexText == browse::profileText(browse::Sex::Woman) ? 2
+                                                                         : -1;
+    fillRcList(list, browse::profileStatement(age, sex), false);
 
     showFirstRcOfList(QString());
     // The positions were cleared by the first RC's load, which showPositions then left unchecked.

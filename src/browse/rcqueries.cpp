@@ -10,15 +10,6 @@ QString titleText(const QString &prefix, const QString &title)
     return prefix + title + QStringLiteral("</center>");
 }
 
-Sex sexOfText(const QString &sexText)
-{
-    if (sexText == QLatin1String("Homme"))
-        return Sex::Man;
-    if (sexText == QLatin1String("Femme"))
-        return Sex::Woman;
-    return Sex::None;
-}
-
 QString profileText(Sex sex)
 {
     return sex == Sex::Man ? QStringLiteral("Homme") : sex == Sex::Woman ? QStringLiteral("Femme") : QString();
@@ -27,11 +18,6 @@ QString profileText(Sex sex)
 QString reportText(Sex sex)
 {
     return sex == Sex::Man ? QStringLiteral("Homme") : sex == Sex::Woman ? QStringLiteral("Féminin") : QString();
-}
-
-int dictionaryCode(Sex sex)
-{
-    return sex == Sex::Man ? 1 : sex == Sex::Woman ? 2 : -1;
 }
 
 QString allRcsStatement()

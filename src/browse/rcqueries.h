@@ -22,14 +22,11 @@ inline const QString kTitleJump = QStringLiteral("<center>Définition du RC : ")
 inline const QString kTitleClearProfile = QStringLiteral("<center>Définition du RC: ");
 QString titleText(const QString &prefix, const QString &title);
 
-// The patient's sex as the profile radios give it. The list statements and slots take it as "Homme" or "Femme";
-// the report, written for the patient file, says "Homme" or "Féminin".
+// The patient's sex as the profile radios give it. The list statements and slots take it as "Homme" or "Femme"
+// (dictionary codes 1 and 2); the report, written for the patient file, says "Homme" or "Féminin".
 enum class Sex { None, Man, Woman };
-Sex sexOfText(const QString &sexText);
 QString profileText(Sex sex);
 QString reportText(Sex sex);
-// The dictionary's code: 1 men, 2 women (3, both, is never asked for); -1 for no sex criterion.
-int dictionaryCode(Sex sex);
 
 // Every RC with at least one criterion in force, one entry per title, sorted by title.
 QString allRcsStatement();

@@ -46,6 +46,18 @@ bool forEachRow(const QSqlDatabase &db, const QString &sql, const RowReader &rea
     return false;
 }
 
+std::optional<QVariantList> firstRow(const QSqlDatabase &db, const QString &sql, int columns)
+{
+    QVariantList values;
+    bool first = true;
+    const bool ok = forEachRow(db, sql, [&](const QSqlQuery &row) {
+        for (int i = 0; first && i < columns; ++i)
+            values << row.value(i);
+        first = false;
+    });
+    return ok ? std::optional<QVariantList>(values) : std::nullopt;
+}
+
 QStringList firstColumn(const QSqlDatabase &db, const QString &sql)
 {
     QStringList values;

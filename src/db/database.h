@@ -5,7 +5,9 @@
 #include <QLoggingCategory>
 #include <QString>
 #include <QStringList>
+#include <QVariantList>
 #include <functional>
+#include <optional>
 
 class QSqlDatabase;
 class QSqlQuery;
@@ -39,6 +41,9 @@ using RowReader = std::function<void(const QSqlQuery &row)>;
 // caller then drops what it read, since half a list would make what follows silently wrong.
 bool forEachRow(const QSqlDatabase &db, const QString &sql, const RowReader &read,
                 const QString &failurePrefix = QString());
+
+// The first `columns` values of the first row (an empty list when there is no row); nothing when the statement fails.
+std::optional<QVariantList> firstRow(const QSqlDatabase &db, const QString &sql, int columns);
 
 // Column 0 of every row, as texts; empty when the statement fails.
 QStringList firstColumn(const QSqlDatabase &db, const QString &sql);

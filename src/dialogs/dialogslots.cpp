@@ -30,16 +30,11 @@ void Quorvel::on_btShowArgument_clicked()
     if (rcId == -1)
         return;
 
-    QString text;
-    bool firstRow = true;
-    const bool ok = qdb::forEachRow(db, kArgumentSql.arg(rcId), [&text, &firstRow](const QSqlQuery &row) {
-        if (firstRow)
-            text = dialogs::argumentText(row.value(0));
-        firstRow = false;
-    });
+    const std::optional<QVariantList> row = qdb::firstRow(db, kArgumentSql.arg(rcId), 1);
     // A statement that failed says nothing about the argument; telling the doctor there is none would be false.
-    if (!ok)
+    if (!row)
         return;
+    const QString text = row->isEmpty() ? QString() : dialogs::argumentText(row->first());
 
     if (text.isEmpty()) {
         QMessageBox::information(this, QStringLiteral("Argumentaire"), QStringLiteral("Aucun argumentaire à afficher"),

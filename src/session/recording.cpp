@@ -115,27 +115,35 @@ void Quorvel::on_btAjouterRC_clicked()
     if (currentRcId.toString().isEmpty())
         return;
 
-    session::RowValues row;
     QStringList ticked;
     const QList<QListWidgetItem *> selectedCriteria = ui->List_Criteres->selectedItems();
     for (const QListWidgetItem *item : selectedCriteria)
         ticked << QString::number(item->data(browse::kIdRole).toInt());
-    row.criteria = ticked.join(QLatin1Char(';'));
-    row.criteriaList = ticked.join(QLatin1Char(','));
-    row.position = checkedLetter(positionButtons());
-    row.followUp = checkedLetter(followUpButtons());
-    row.asymptomatic = session::flagText(ui->chkAsymptomique->isChecked());
-    row.ald = session::flagText(ui->chkALD->isChecked());
+    QVariantList row;
+    for (int column = 0; column < session::ColumnCount; ++column)
+        row << QString();
+    const QString position = checkedLetter(positionButtons());
+    const QString followUp = checkedLetter(followUpButtons());
+    row[session::Position] = position;
+    row[session::FollowUp] = followUp;
+    row[session::Asymptomatic] = session::flagText(ui->chkAsymptomique->isChecked());
+    row[session::Ald] = session::flagText(ui->chkALD->isChecked());
+    row[session::Criteria] = ticked.join(QLatin1Char(';'));
+    row[session::CriteriaList] = ticked.join(QLatin1Char(','));
 
     // Pressing the button twice must not record the same finding twice.
-    if (isDuplicateRow(row.position, row.followUp, row.asymptomatic, row.criteria))
+    if (isDuplicateRow(position, followUp, row[session::Asymptomatic].toString(), row[session::Criteria].toString()))
         return;
-    if (!choicesAccepted(row.position, row.followUp, ticked))
+    if (!choicesAccepted(position, followUp, ticked))
         return;
-    if (!chooseCodes(ticked, row.cim, row.cisp))
+    QString cim;
+    QString cisp;
+    if (!chooseCodes(ticked, cim, cisp))
         return;
-    row.title = recordedTitle(ui->List_RefRC, db, currentRcId.toInt());
-    row.rcId = currentRcId;
+    row[session::Cim] = cim;
+    row[session::Cisp] = cisp;
+    row[session::Title] = recordedTitle(ui->List_RefRC, db, currentRcId.toInt());
+    row[session::RcId] = currentRcId;
     appendSessionRow(row);
 }
 
@@ -152,25 +160,14 @@ bool Quorvel::choicesAccepted(const QString &position, const QString &followUp, 
     return followUp != QLatin1String("N") || mandatoryCriteriaMet(ticked) || confirmIncompleteCriteria();
 }
 
-void Quorvel::appendSessionRow(const session::RowValues &row)
+void Quorvel::appendSessionRow(const QVariantList &cells)
 {
-    const int r = sessionRowCount;
-    if (!sessionModel->insertRow(r))
+    const int row = sessionRowCount;
+    if (!sessionModel->insertRow(row))
         return;
-    const auto set = [this, r](int column, const QVariant &value) {
-        sessionModel->setData(sessionModel->index(r, column), value, Qt::EditRole);
-    };
-    set(session::Title, row.title);
-    set(session::Position, row.position);
-    set(session::FollowUp, row.followUp);
-    set(session::Cim, row.cim);
-    set(session::Cisp, row.cisp);
-    set(session::Asymptomatic, row.asymptomatic);
-    set(session::Criteria, row.criteria);
-    set(session::CriteriaList, row.criteriaList);
-    set(session::RcId, row.rcId);
-    set(session::Ald, row.ald);
-    ui->tableView->selectRow(r);
+    for (int column = 0; column < session::ColumnCount; ++column)
+        sessionModel->setData(sessionModel->index(row, column), cells.at(column), Qt::EditRole);
+    ui->tableView->selectRow(row);
     ++sessionRowCount;
 }
 

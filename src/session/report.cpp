@@ -34,12 +34,10 @@ std::optional<QString> criterionText(const QSqlDatabase &db, const QString &id)
 {
     if (!isCriterionId(id))
         return std::nullopt;
-    std::optional<QString> text;
-    const bool ok = qdb::forEachRow(db, kCriterionTextSql.arg(id), [&text](const QSqlQuery &row) {
-        if (!text)
-            text = row.value(0).toString();
-    });
-    return ok ? text : std::nullopt;
+    const std::optional<QVariantList> row = qdb::firstRow(db, kCriterionTextSql.arg(id), 1);
+    if (!row || row->isEmpty())
+        return std::nullopt;
+    return row->first().toString();
 }
 
 void copyToClipboard(const QString &text)

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QStringList>
-#include <QVariant>
 
 namespace session
 {
@@ -21,20 +20,6 @@ enum Column {
     Ald = 8,
     CriteriaList = 9, // the same ids joined by "," (a re-opened row re-ticks them)
     ColumnCount = 10
-};
-
-// The cells of one recorded row. rcId keeps the id's own type; every other cell is text.
-struct RowValues {
-    QString title;
-    QString position;
-    QString followUp;
-    QString cim;
-    QString cisp;
-    QString asymptomatic;
-    QString criteria;
-    QVariant rcId;
-    QString ald;
-    QString criteriaList;
 };
 
 // Header texts in column order.
