@@ -311,12 +311,14 @@ void TestRobustness::brokenDictionaries()
 
 void TestRobustness::brokenSettings_data()
 {
-    QTest::addColumn<QByteArray>("config");
-    QTest::newRow("empty") << QByteArray();
+    QTest::addColumn<QByteArray>("config"); // null: no config.ini at all
+    QTest::newRow("missing") << QByteArray();
+    QTest::newRow("empty") << QByteArray("");
     QTest::newRow("binary") << QByteArray("\x00\xff\xfe\x01[BD\x00\x1b\x7f", 11);
     QTest::newRow("no group BD") << QByteArray("[Base]\nbdName=broken.sqlite\n");
     QTest::newRow("empty bdName") << QByteArray("[BD]\nbdName=\n");
     QTest::newRow("bdName names a folder") << QByteArray("[BD]\nbdName=.\n");
+    QTest::newRow("bdName names no file") << QByteArray("[BD]\nbdName=absent.sqlite\n");
 }
 
 void TestRobustness::brokenSettings()
@@ -326,7 +328,9 @@ void TestRobustness::brokenSettings()
     const QString path = buildDictionary(kDictionary, QString::fromUtf8(kValid));
     QVERIFY(!path.isEmpty());
     const QByteArray before = fileBytes(path);
-    QVERIFY(writeRawConfig(config));
+    QFile::remove(appDir() + QStringLiteral("/absent.sqlite"));
+    QVERIFY(config.isNull() || writeRawConfig(config));
+    QCOMPARE(QFile::exists(appDir() + QStringLiteral("/config.ini")), !config.isNull());
     const QStringList filesBefore = QDir(appDir()).entryList(QDir::Files);
 
     LogCapture log;
@@ -334,9 +338,12 @@ void TestRobustness::brokenSettings()
     {
         Quorvel w;
         w.show();
-        // Start-up shows one box, and an empty list.
+        // Start-up shows one box, and empty panes; the buttons that act on the RC shown must cope with none.
         QCOMPARE(watcher.seen.size(), 1);
         QCOMPARE(widget<QListWidget>(w, "List_RefRC")->count(), 0);
+        QCOMPARE(criteria(w)->count(), 0);
+        for (const char *name : {"rdPos_A", "rdPos_B", "rdPos_C", "rdPos_D", "rdPos_Z"})
+            QVERIFY(!widget<QRadioButton>(w, name)->isVisible());
         QVERIFY(walkMainRoad(w));
         QCOMPARE(widget<QListWidget>(w, "List_RefRC")->count(), 0);
     }
@@ -344,6 +351,7 @@ void TestRobustness::brokenSettings()
     QVERIFY(!watcher.seen.isEmpty());
     QCOMPARE(watcher.seen.first().title, QStringLiteral("Database Connection "));
     QVERIFY(watcher.seen.first().text.startsWith(QStringLiteral(" Error in connecting to Database ")));
+    QCOMPARE(watcher.seen.first().buttons, QStringList{QStringLiteral("OK")});
     QCOMPARE(fileBytes(path), before);
     QCOMPARE(QDir(appDir()).entryList(QDir::Files), filesBefore);
     QVERIFY(log.count(lcSql()) > 0);

@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QFile>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -46,8 +45,6 @@ private slots:
     void ageBoxAcceptsOnlyOneTo125();
     void toolTipsOnlyForChildren();
     void escapeClosesWindow();
-    void missingSettingsFileShowsBoxAndEmptyList();
-    void missingDictionaryFileIsNotCreated();
     void dictionaryIsNeverWritten();
     void laterDialogsSpeakFrench();
     void everyBehaviourWidgetIsNamed_data();
@@ -165,42 +162,6 @@ void TestStartup::escapeClosesWindow()
     QVERIFY(w.isVisible());
     QTest::keyClick(&w, Qt::Key_Escape);
     QVERIFY(!w.isVisible());
-}
-
-void TestStartup::missingSettingsFileShowsBoxAndEmptyList()
-{
-    testkit::ModalWatcher watcher(testkit::pressButton(QStringLiteral("OK")));
-    Quorvel w;
-    QCOMPARE(watcher.seen.size(), 1);
-    QCOMPARE(watcher.seen[0].title, QStringLiteral("Database Connection "));
-    QVERIFY(watcher.seen[0].text.startsWith(QStringLiteral(" Error in connecting to Database ")));
-    QCOMPARE(watcher.seen[0].buttons, QStringList({"OK"}));
-    w.show();
-    QCOMPARE(w.findChild<QListWidget *>("List_RefRC")->count(), 0);
-    QCOMPARE(w.findChild<QListWidget *>("List_Criteres")->count(), 0);
-    for (const char *name : {"rdPos_A", "rdPos_B", "rdPos_C", "rdPos_D", "rdPos_Z"})
-        QVERIFY(!w.findChild<QRadioButton *>(name)->isVisible());
-    // The buttons that act on the RC shown must cope with having none.
-    testkit::ModalWatcher later(testkit::pressButton(QStringLiteral("OK")));
-    w.findChild<QPushButton *>("btEffacer")->click();
-    w.findChild<QPushButton *>("btAjouterRC")->click();
-    QTest::keyClicks(w.findChild<QLineEdit *>("txtSearchCriteria"), QStringLiteral("to"));
-    QCOMPARE(w.findChild<QListWidget *>("List_RefRC")->count(), 0);
-}
-
-void TestStartup::missingDictionaryFileIsNotCreated()
-{
-    const QString missing = testkit::appDir() + QStringLiteral("/absent.sqlite");
-    QFile::remove(missing);
-    QVERIFY(testkit::writeConfig(QStringLiteral("absent.sqlite")));
-    testkit::ModalWatcher watcher(testkit::pressButton(QStringLiteral("OK")));
-    {
-        Quorvel w;
-        QCOMPARE(watcher.seen.size(), 1);
-        QCOMPARE(watcher.seen[0].title, QStringLiteral("Database Connection "));
-        QCOMPARE(w.findChild<QListWidget *>("List_RefRC")->count(), 0);
-    }
-    QVERIFY(!QFile::exists(missing));
 }
 
 void TestStartup::dictionaryIsNeverWritten()
