@@ -3,10 +3,8 @@
 #include "app/quorvel.h"
 #include "testkit.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QHeaderView>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -93,6 +91,7 @@ void TestBrowse::fullListGroupsTitlesAndSkipsRcsWithoutCriteria()
                                                 "FIEVRE ISOLEE", "PROSTATISME", "TOUX"}));
     // Items carry the id and the title as tool tip.
     QListWidgetItem *angine = findItem(rcList(w), "ANGINE");
+    QVERIFY(angine);
     QCOMPARE(angine->data(Qt::UserRole).toInt(), 1);
     QCOMPARE(angine->toolTip(), QStringLiteral("ANGINE"));
 }

@@ -7,7 +7,6 @@
 #include <QComboBox>
 #include <QIcon>
 #include <QInputDialog>
-#include <QMessageBox>
 
 using namespace testkit;
 
