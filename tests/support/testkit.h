@@ -1,7 +1,8 @@
 // Test support shared by every suite: test dictionaries built from SQL text, config.ini beside the test program,
 // debug-log capture by category, a watcher that answers modal boxes, widgets found by name, and acting on the
 // window as the doctor does (typing, clicks on views and tabs, recording an RC).
-// Helpers that can fail return a result for the test to check; they never fail the test themselves.
+// Helpers that can fail return a result for the test to check (a failure inside a helper would not stop the test);
+// only widget<T>() stops the run, on an object name the form lacks.
 #pragma once
 
 #include "db/database.h"
