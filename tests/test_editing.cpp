@@ -177,8 +177,7 @@ void TestEditing::otherRcLoadEndsReopenedRow()
     } else if (road == QLatin1String("sex")) {
         click(w, "rbHomme");
     } else if (road == QLatin1String("clear keyword")) {
-        QTest::keyClick(keyword, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(keyword, Qt::Key_Backspace);
+        replaceText(keyword, QString());
     } else {
         click(w, qPrintable(road));
     }

@@ -114,7 +114,6 @@ private:
         failure = what;
         return false;
     }
-    void replaceText(QLineEdit *edit, const QString &text);
     void act(int kind);
     void recordRc();
     void answer(QWidget *modal);
@@ -132,14 +131,6 @@ private:
     bool keywordActive = false;
     QStringList answers; // how the boxes of the current action were answered
 };
-
-void Walk::replaceText(QLineEdit *edit, const QString &text)
-{
-    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-    if (text.isEmpty())
-        QTest::keyClick(edit, Qt::Key_Backspace);
-    typeText(edit, text);
-}
 
 void Walk::answer(QWidget *modal)
 {

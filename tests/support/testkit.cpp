@@ -349,6 +349,14 @@ void typeText(QWidget *widget, const QString &text)
     }
 }
 
+void replaceText(QWidget *box, const QString &text)
+{
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    if (text.isEmpty())
+        QTest::keyClick(box, Qt::Key_Backspace);
+    typeText(box, text);
+}
+
 QListWidgetItem *findItem(QListWidget *list, const QString &text)
 {
     for (int i = 0; i < list->count(); ++i)

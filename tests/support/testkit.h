@@ -123,6 +123,8 @@ template <class T> T *widget(const QObject &parent, const QString &name)
 // Types any text key by key, one key event per character (a character outside the basic plane is one event
 // carrying both halves of its surrogate pair, as a keyboard or an input method delivers it).
 void typeText(QWidget *widget, const QString &text);
+// Replaces a box's text as the doctor does: select all, then type over it (or erase it when text is empty).
+void replaceText(QWidget *box, const QString &text);
 QListWidgetItem *findItem(QListWidget *list, const QString &text);
 // Clicks through the view's viewport at the centre of the item, row or tab, as the mouse does.
 [[nodiscard]] bool clickItem(QListWidget *list, QListWidgetItem *item);
