@@ -5,7 +5,6 @@
 #include <QAccessible>
 #include <QPushButton>
 #include <QTabBar>
-#include <QTest>
 
 static const char *const kSql = R"sql(
 INSERT INTO ref_rc (ref_rc_seq, lib_rc, sex, age_min, age_max, pa, pb, pc, pd, pz, code_cim_defaut, code_cisp_defaut)
@@ -26,7 +25,7 @@ private slots:
 
 void TestAccessibility::init()
 {
-    testkit::useDictionary(QString::fromUtf8(kSql));
+    QVERIFY(!testkit::useDictionary(QString::fromUtf8(kSql)).isEmpty());
 }
 
 void TestAccessibility::pictureButtonsAreNamed_data()
@@ -98,8 +97,8 @@ void TestAccessibility::namesStayOnThePictureButtons()
     QVERIFY2(others.isEmpty(), qPrintable(others.join(QLatin1Char(' '))));
 
     // Up and down stand side by side: a reader must be able to tell them apart.
-    QVERIFY(w.findChild<QPushButton *>("btUp")->accessibleName() !=
-            w.findChild<QPushButton *>("btDown")->accessibleName());
+    QVERIFY(testkit::widget<QPushButton>(w, "btUp")->accessibleName() !=
+            testkit::widget<QPushButton>(w, "btDown")->accessibleName());
 }
 
 QTEST_MAIN(TestAccessibility)

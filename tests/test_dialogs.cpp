@@ -10,15 +10,9 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QListWidget>
 #include <QPixmapCache>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QSqlDatabase>
-#include <QSqlQuery>
-#include <QTableView>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTextEdit>
 
 namespace
@@ -90,23 +84,18 @@ testkit::ModalWatcher::Answer recordAndClose(Shown &shown, const QString &newTex
     };
 }
 
-void clickButton(Quorvel &w, const char *name)
-{
-    QTest::mouseClick(w.findChild<QPushButton *>(QLatin1String(name)), Qt::LeftButton);
-}
-
 QColor centreColour(QWidget *widget)
 {
     const QImage image = widget->grab().toImage();
     return QColor(image.pixel(image.width() / 2, image.height() / 2));
 }
 
-void writeRedPicture(const QString &dir)
+[[nodiscard]] bool writeRedPicture(const QString &dir)
 {
-    QVERIFY(QDir().mkpath(dir + QStringLiteral("/images")));
     QImage picture(32, 32, QImage::Format_RGB32);
     picture.fill(Qt::red);
-    QVERIFY(picture.save(dir + QStringLiteral("/images/p_halvane.png")));
+    return QDir().mkpath(dir + QStringLiteral("/images")) &&
+           picture.save(dir + QStringLiteral("/images/p_halvane.png"));
 }
 
 } // namespace
@@ -198,28 +187,20 @@ void TestDialogs::argumentOfListedRc()
     QFETCH(QString, outcome);
     QFETCH(QString, expected);
     const QString path = testkit::useDictionary(dictionarySql());
+    QVERIFY(!path.isEmpty());
     Quorvel w;
     w.show();
-    testkit::clickItem(w.findChild<QListWidget *>(QStringLiteral("List_RefRC")), rc);
-    if (!damage.isEmpty()) {
-        {
-            QSqlDatabase writer = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("writer"));
-            writer.setDatabaseName(path);
-            QVERIFY(writer.open());
-            QSqlQuery q(writer);
-            QVERIFY(q.exec(damage));
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("writer"));
-    }
+    QVERIFY(testkit::clickItem(testkit::rcList(w), rc));
+    QVERIFY(damage.isEmpty() || testkit::runSql(path, damage));
 
     testkit::LogCapture log;
     Shown shown;
     testkit::ModalWatcher watcher(recordAndClose(shown, QStringLiteral(" Sous traitement.")));
-    clickButton(w, "btShowArgument");
+    testkit::click(w, "btShowArgument");
     QCOMPARE(watcher.forcedClosures, 0);
     if (outcome == QStringLiteral("nothing")) {
         QVERIFY(watcher.seen.isEmpty());
-        QCOMPARE(log.count(QStringLiteral("argumentaire")), 1);
+        QCOMPARE(log.count(lcSql()), 1);
         return;
     }
     QCOMPARE(watcher.seen.size(), 1);
@@ -235,34 +216,33 @@ void TestDialogs::argumentOfListedRc()
         QCOMPARE(shown.text, expected);
         // What the doctor typed is not kept: the next showing has the stored text again.
         Shown again;
-        QTest::qWait(30); // lets the watcher see that the first dialog has gone
         watcher.setAnswer(recordAndClose(again));
-        clickButton(w, "btShowArgument");
+        testkit::click(w, "btShowArgument");
         QCOMPARE(again.text, expected);
     }
 }
 
 void TestDialogs::argumentOfReopenedRow()
 {
-    testkit::useDictionary(dictionarySql());
+    QVERIFY(!testkit::useDictionary(dictionarySql()).isEmpty());
     Quorvel w;
     w.show();
-    auto *list = w.findChild<QListWidget *>(QStringLiteral("List_RefRC"));
-    auto *table = w.findChild<QTableView *>(QStringLiteral("tableView"));
+    auto *list = testkit::rcList(w);
+    auto *table = testkit::table(w);
 
     // Record ANGINE, show another RC of the list, then bring the recorded row back into the form.
-    testkit::clickItem(list, QStringLiteral("ANGINE"));
-    w.findChild<QRadioButton *>(QStringLiteral("rdPos_A"))->click();
-    w.findChild<QRadioButton *>(QStringLiteral("rdCodeP"))->click();
+    QVERIFY(testkit::clickItem(list, QStringLiteral("ANGINE")));
+    testkit::click(w, "rdPos_A");
+    testkit::click(w, "rdCodeP");
     Shown shown;
     testkit::ModalWatcher watcher(recordAndClose(shown));
-    clickButton(w, "btAjouterRC");
+    testkit::click(w, "btAjouterRC");
     QVERIFY(watcher.seen.isEmpty());
     QCOMPARE(table->model()->rowCount(), 1);
-    testkit::clickItem(list, QStringLiteral("HTA"));
-    testkit::clickRow(table, 0);
+    QVERIFY(testkit::clickItem(list, QStringLiteral("HTA")));
+    QVERIFY(testkit::clickRow(table, 0));
 
-    clickButton(w, "btShowArgument");
+    testkit::click(w, "btShowArgument");
     QCOMPARE(shown.className, QStringLiteral("Argumentaire"));
     QCOMPARE(shown.text, kSoreThroat);
 }
@@ -291,7 +271,7 @@ void TestDialogs::aboutDialog()
     QVERIFY(siteLine.contains(QStringLiteral("<a href=\"https://www.halvane.example\">")));
     QVERIFY(!siteLine.contains(QStringLiteral("<br")));
     // Given as HTML: the tags are read, not shown.
-    const QString shown = dialog.findChild<QTextEdit *>(QStringLiteral("txtAPropos"))->toPlainText();
+    const QString shown = testkit::widget<QTextEdit>(dialog, "txtAPropos")->toPlainText();
     QVERIFY(shown.contains(QStringLiteral("«N»")) && !shown.contains(QStringLiteral("<br>")));
 }
 
@@ -306,7 +286,7 @@ void TestDialogs::aboutCloses_data()
 void TestDialogs::aboutCloses()
 {
     QFETCH(QString, how);
-    testkit::useDictionary(dictionarySql());
+    QVERIFY(!testkit::useDictionary(dictionarySql()).isEmpty());
     Quorvel w;
     w.show();
 
@@ -317,13 +297,13 @@ void TestDialogs::aboutCloses()
             return;
         }
         if (how == QStringLiteral("logo")) {
-            QTest::mouseClick(modal->findChild<QPushButton *>(QStringLiteral("btHALVANE")), Qt::LeftButton);
-            QTest::qWait(20);
+            QTest::mouseClick(testkit::widget<QPushButton>(*modal, "btHALVANE"), Qt::LeftButton);
+            QTest::qWait(20); // the box must stay open: there is no change to wait for
             openAfterLogo = modal->isVisible() && QApplication::activeModalWidget() == modal;
         }
         testkit::pressButton(QStringLiteral("Fermer"))(modal);
     });
-    clickButton(w, "btApropos");
+    testkit::click(w, "btApropos");
     QCOMPARE(watcher.seen.size(), 1);
     QCOMPARE(watcher.seen.first().className, QStringLiteral("AproposQuorvel"));
     QCOMPARE(watcher.forcedClosures, 0);
@@ -346,7 +326,7 @@ void TestDialogs::publisherStyleSheetShowsPicture()
     QFETCH(QString, folder);
     QTemporaryDir temp;
     const QString dir = temp.path() + QLatin1Char('/') + folder;
-    writeRedPicture(dir);
+    QVERIFY(writeRedPicture(dir));
     QPushButton button;
     button.resize(40, 40);
     button.setStyleSheet(dialogs::publisherImageStyleSheet(dir));
@@ -368,9 +348,8 @@ void TestDialogs::publisherDialog()
     QPixmapCache::clear();
     const QString picture = testkit::appDir() + QStringLiteral("/images/p_halvane.png");
     QFile::remove(picture);
-    if (picturePresent)
-        writeRedPicture(testkit::appDir());
-    testkit::useDictionary(dictionarySql());
+    QVERIFY(!picturePresent || writeRedPicture(testkit::appDir()));
+    QVERIFY(!testkit::useDictionary(dictionarySql()).isEmpty());
     Quorvel w;
     w.show();
 
@@ -383,7 +362,7 @@ void TestDialogs::publisherDialog()
             modal->close();
         }
     });
-    clickButton(w, "btHALVANE");
+    testkit::click(w, "btHALVANE");
     QFile::remove(picture);
 
     // Opens either way, and nothing but the dialog itself is shown.

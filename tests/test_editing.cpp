@@ -1,13 +1,14 @@
 // The consultation table once rows are recorded: its set-up, re-opening a row into the form, writing the form
 // back into the row, moving rows, deleting them.
-#include "sessionkit.h"
+#include "app/quorvel.h"
+#include "testkit.h"
 
 #include <QApplication>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 
-using namespace sessionkit;
+using namespace testkit;
 
 static const char *const kSql = R"sql(
 INSERT INTO ref_rc (ref_rc_seq, lib_rc, pa, pb, pc, pd, pz, code_cim_defaut, code_cisp_defaut) VALUES
@@ -19,6 +20,12 @@ INSERT INTO ref_definition (ref_definition_seq, ref_rc_id, pere_fk, lib_criteres
 INSERT INTO ref_l_rc_voir_aussi_rc (ref_rc_id, voir_aussi_id) VALUES (1, 3);
 )sql";
 
+// Whether the up and down buttons are enabled.
+static QPair<bool, bool> upDown(Quorvel &w)
+{
+    return {widget<QPushButton>(w, "btUp")->isEnabled(), widget<QPushButton>(w, "btDown")->isEnabled()};
+}
+
 static QList<QStringList> snapshot(Quorvel &w)
 {
     QList<QStringList> rows;
@@ -27,17 +34,12 @@ static QList<QStringList> snapshot(Quorvel &w)
     return rows;
 }
 
-static QPushButton *button(Quorvel &w, const char *name)
-{
-    return widget<QPushButton>(w, name);
-}
-
 class TestEditing : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void init() { testkit::useDictionary(QString::fromUtf8(kSql)); }
+    void init() { QVERIFY(!useDictionary(QString::fromUtf8(kSql)).isEmpty()); }
     void cleanup() { QVERIFY(!QApplication::activeModalWidget()); }
 
     void tableIsSetUpForWholeRowsOnly();
@@ -68,15 +70,15 @@ void TestEditing::tableIsSetUpForWholeRowsOnly()
     QCOMPARE(view->selectionMode(), QAbstractItemView::SingleSelection);
     QCOMPARE(view->selectionBehavior(), QAbstractItemView::SelectRows);
     QVERIFY(view->verticalHeader()->isHidden());
-    QVERIFY(!button(w, "btUp")->isEnabled() && !button(w, "btDown")->isEnabled());
+    QCOMPARE(upDown(w), qMakePair(false, false));
 
-    record(w, QStringLiteral("Angine"), {}, "rdPos_A", "rdCodeP");
-    record(w, QStringLiteral("Zona"), {}, "rdPos_A", "rdCodeP");
+    QVERIFY(record(w, QStringLiteral("Angine"), {}, "rdPos_A", "rdCodeP"));
+    QVERIFY(record(w, QStringLiteral("Zona"), {}, "rdPos_A", "rdCodeP"));
     for (int column = 0; column < 10; ++column)
         QCOMPARE(view->isColumnHidden(column), column == 6 || column == 7 || column == 9);
     QCOMPARE(view->rowHeight(1), 19);
 
-    testkit::clickRow(view, 0, 3);
+    QVERIFY(clickRow(view, 0, 3));
     QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(model(w)->index(0, 3)).center());
     QVERIFY(view->viewport()->findChildren<QLineEdit *>().isEmpty());
     QVERIFY(view->selectionModel()->isRowSelected(0, QModelIndex()));
@@ -113,16 +115,16 @@ void TestEditing::formWritesOnlyIntoReopenedRow()
     QFETCH(QString, written);
     Quorvel w;
     w.show();
-    record(w, QStringLiteral("Angine"), {}, "rdPos_A", "rdCodeR");
-    record(w, QStringLiteral("Bronchite"), {}, "rdPos_B", "rdCodeR");
+    QVERIFY(record(w, QStringLiteral("Angine"), {}, "rdPos_A", "rdCodeR"));
+    QVERIFY(record(w, QStringLiteral("Bronchite"), {}, "rdPos_B", "rdCodeR"));
     const QList<QStringList> before = snapshot(w);
 
     // An RC picked in the list is a draft for the next recording: the table stays as it was.
-    testkit::clickItem(rcList(w), QStringLiteral("Zona"));
+    QVERIFY(clickItem(rcList(w), QStringLiteral("Zona")));
     click(w, qPrintable(control));
     QCOMPARE(snapshot(w), before);
 
-    testkit::clickRow(table(w), 1);
+    QVERIFY(clickRow(table(w), 1));
     click(w, qPrintable(control));
     QList<QStringList> after = before;
     after[1][column] = written;
@@ -156,32 +158,31 @@ void TestEditing::otherRcLoadEndsReopenedRow()
     w.show();
     auto *keyword = widget<QLineEdit>(w, "txtSearchCriteria");
     auto *age = widget<QLineEdit>(w, "txtAge");
-    record(w, QStringLiteral("Angine"), {QStringLiteral("fièvre")}, "rdPos_A", "rdCodeR");
-    record(w, QStringLiteral("Bronchite"), {}, "rdPos_B", "rdCodeR");
+    QVERIFY(record(w, QStringLiteral("Angine"), {QStringLiteral("fièvre")}, "rdPos_A", "rdCodeR"));
+    QVERIFY(record(w, QStringLiteral("Bronchite"), {}, "rdPos_B", "rdCodeR"));
     if (before == QLatin1String("keyword"))
-        testkit::typeText(keyword, QStringLiteral("i"));
+        typeText(keyword, QStringLiteral("i"));
     else if (before == QLatin1String("age"))
-        testkit::typeText(age, QStringLiteral("40"));
-    testkit::clickRow(table(w), 0);
+        typeText(age, QStringLiteral("40"));
+    QVERIFY(clickRow(table(w), 0));
     QCOMPARE(rcList(w)->currentItem()->text(), QStringLiteral("Angine"));
     const QList<QStringList> rows = snapshot(w);
 
     if (road == QLatin1String("down")) {
         QTest::keyClick(rcList(w), Qt::Key_Down);
     } else if (road == QLatin1String("see-also")) {
-        testkit::clickItem(widget<QListWidget>(w, "listeSynonymes"), QStringLiteral("Zona"));
+        QVERIFY(clickItem(widget<QListWidget>(w, "listeSynonymes"), QStringLiteral("Zona")));
     } else if (road == QLatin1String("age")) {
-        testkit::typeText(age, QStringLiteral("30"));
+        typeText(age, QStringLiteral("30"));
     } else if (road == QLatin1String("sex")) {
         click(w, "rbHomme");
     } else if (road == QLatin1String("clear keyword")) {
-        QTest::keyClick(keyword, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(keyword, Qt::Key_Backspace);
+        replaceText(keyword, QString());
     } else {
         click(w, qPrintable(road));
     }
     QVERIFY(table(w)->selectionModel()->selectedRows().isEmpty());
-    QVERIFY(!button(w, "btUp")->isEnabled() && !button(w, "btDown")->isEnabled());
+    QCOMPARE(upDown(w), qMakePair(false, false));
     for (const char *name : {"rdPos_C", "rdCodeN", "rdCodeP", "chkAsymptomique", "chkALD", "btAucunCritere"})
         click(w, name);
     QCOMPARE(snapshot(w), rows);
@@ -191,32 +192,31 @@ void TestEditing::reopeningRestoresTheFormAndMoveButtons()
 {
     Quorvel w;
     w.show();
-    testkit::clickItem(rcList(w), QStringLiteral("Angine"));
-    tick(w, {QStringLiteral("adénopathie"), QStringLiteral("fièvre")});
+    QVERIFY(clickItem(rcList(w), QStringLiteral("Angine")));
+    QVERIFY(tick(w, {QStringLiteral("adénopathie"), QStringLiteral("fièvre")}));
     click(w, "rdPos_C");
     click(w, "rdCodeR");
     click(w, "chkAsymptomique");
     click(w, "chkALD");
     click(w, "btAjouterRC");
-    record(w, QStringLiteral("Bronchite"), {}, "rdPos_A", "rdCodeP");
-    record(w, QStringLiteral("Zona"), {}, "rdPos_A", "rdCodeP");
+    QVERIFY(record(w, QStringLiteral("Bronchite"), {}, "rdPos_A", "rdCodeP"));
+    QVERIFY(record(w, QStringLiteral("Zona"), {}, "rdPos_A", "rdCodeP"));
 
-    testkit::LogCapture log;
-    testkit::clickRow(table(w), 0);
+    LogCapture log;
+    QVERIFY(clickRow(table(w), 0));
     QCOMPARE(rcList(w)->currentItem()->text(), QStringLiteral("Angine"));
-    QCOMPARE(testkit::selectedTexts(criteria(w)), QStringList({"fièvre", "adénopathie"}));
+    QCOMPARE(selectedTexts(criteria(w)), QStringList({"fièvre", "adénopathie"}));
     for (const char *name : {"rdPos_C", "rdCodeR", "chkAsymptomique", "chkALD"})
         QVERIFY2(widget<QAbstractButton>(w, name)->isChecked(), name);
     QCOMPARE(log.count(QStringLiteral(" désactivation de bouton up")), 1);
     // Angine was not the list's current RC: its load ran during the re-open and left both buttons off.
-    QVERIFY(!button(w, "btUp")->isEnabled() && !button(w, "btDown")->isEnabled());
+    QCOMPARE(upDown(w), qMakePair(false, false));
 
-    const QList<QPair<int, QPair<bool, bool>>> upDown = {{0, {false, true}}, {1, {true, true}}, {2, {true, false}}};
-    for (const auto &expected : upDown) {
-        testkit::clickRow(table(w), expected.first);
-        testkit::clickRow(table(w), expected.first);
-        QCOMPARE(button(w, "btUp")->isEnabled(), expected.second.first);
-        QCOMPARE(button(w, "btDown")->isEnabled(), expected.second.second);
+    const QList<QPair<int, QPair<bool, bool>>> perRow = {{0, {false, true}}, {1, {true, true}}, {2, {true, false}}};
+    for (const auto &expected : perRow) {
+        QVERIFY(clickRow(table(w), expected.first));
+        QVERIFY(clickRow(table(w), expected.first));
+        QCOMPARE(upDown(w), expected.second);
     }
 }
 
@@ -224,18 +224,18 @@ void TestEditing::movesKeepEveryCell()
 {
     Quorvel w;
     w.show();
-    record(w, QStringLiteral("Angine"), {QStringLiteral("fièvre"), QStringLiteral("odynophagie")}, "rdPos_A",
-           "rdCodeP");
-    record(w, QStringLiteral("Bronchite"), {QStringLiteral("toux")}, "rdPos_B", "rdCodeR");
-    record(w, QStringLiteral("Zona"), {}, "rdPos_C", "rdCodeN");
+    QVERIFY(record(w, QStringLiteral("Angine"), {QStringLiteral("fièvre"), QStringLiteral("odynophagie")}, "rdPos_A",
+                   "rdCodeP"));
+    QVERIFY(record(w, QStringLiteral("Bronchite"), {QStringLiteral("toux")}, "rdPos_B", "rdCodeR"));
+    QVERIFY(record(w, QStringLiteral("Zona"), {}, "rdPos_C", "rdCodeN"));
     const QList<QStringList> rows = snapshot(w);
-    testkit::clickRow(table(w), 1);
-    testkit::clickRow(table(w), 1);
+    QVERIFY(clickRow(table(w), 1));
+    QVERIFY(clickRow(table(w), 1));
 
     click(w, "btUp");
     QCOMPARE(snapshot(w), QList<QStringList>({rows[1], rows[0], rows[2]}));
     QCOMPARE(table(w)->currentIndex().row(), 0);
-    QVERIFY(!button(w, "btUp")->isEnabled() && button(w, "btDown")->isEnabled());
+    QCOMPARE(upDown(w), qMakePair(false, true));
     QMetaObject::invokeMethod(&w, "on_btUp_clicked"); // the first row has nowhere to go
     QCOMPARE(snapshot(w), QList<QStringList>({rows[1], rows[0], rows[2]}));
 
@@ -244,14 +244,14 @@ void TestEditing::movesKeepEveryCell()
     QCOMPARE(snapshot(w), QList<QStringList>({rows[0], rows[2], rows[1]}));
     QCOMPARE(table(w)->currentIndex().row(), 2);
     QVERIFY(table(w)->selectionModel()->isRowSelected(2, QModelIndex()));
-    QVERIFY(button(w, "btUp")->isEnabled() && !button(w, "btDown")->isEnabled());
+    QCOMPARE(upDown(w), qMakePair(true, false));
     QMetaObject::invokeMethod(&w, "on_btDown_clicked");
     QCOMPARE(snapshot(w), QList<QStringList>({rows[0], rows[2], rows[1]}));
 
     // The moved row, its id now held as text, still re-opens its own RC and criteria.
-    testkit::clickRow(table(w), 2);
+    QVERIFY(clickRow(table(w), 2));
     QCOMPARE(rcList(w)->currentItem()->text(), QStringLiteral("Bronchite"));
-    QCOMPARE(testkit::selectedTexts(criteria(w)), QStringList{QStringLiteral("toux")});
+    QCOMPARE(selectedTexts(criteria(w)), QStringList{QStringLiteral("toux")});
 }
 
 void TestEditing::deletingReopensFirstRow()
@@ -261,8 +261,8 @@ void TestEditing::deletingReopensFirstRow()
     const char *positions[] = {"rdPos_A", "rdPos_A", "rdPos_A", "rdPos_B", "rdPos_B"};
     const QStringList titles = {"Angine", "Bronchite", "Zona", "Angine", "Bronchite"};
     for (int i = 0; i < 5; ++i)
-        record(w, titles[i], {}, positions[i], "rdCodeP");
-    testkit::clickRow(table(w), 2);
+        QVERIFY(record(w, titles[i], {}, positions[i], "rdCodeP"));
+    QVERIFY(clickRow(table(w), 2));
     click(w, "btSupprimerRC");
     QCOMPARE(rowCount(w), 4);
     QCOMPARE(rowCells(w, 2).at(0) + rowCells(w, 2).at(1), QStringLiteral("AngineB"));
@@ -277,16 +277,16 @@ void TestEditing::deletingOnlyRowReturnsToList()
 {
     Quorvel w;
     w.show();
-    record(w, QStringLiteral("Zona"), {}, "rdPos_A", "rdCodeP");
+    QVERIFY(record(w, QStringLiteral("Zona"), {}, "rdPos_A", "rdCodeP"));
     // A click in the RC list unselects the row: nothing to delete until a row is chosen again.
-    testkit::clickItem(rcList(w), QStringLiteral("Bronchite"));
+    QVERIFY(clickItem(rcList(w), QStringLiteral("Bronchite")));
     click(w, "btSupprimerRC");
     QCOMPARE(rowCount(w), 1);
-    testkit::clickRow(table(w), 0);
+    QVERIFY(clickRow(table(w), 0));
     click(w, "btSupprimerRC");
     QCOMPARE(rowCount(w), 0);
     QCOMPARE(rcList(w)->currentItem()->text(), QStringLiteral("Angine"));
-    QCOMPARE(testkit::itemTexts(criteria(w)), QStringList({"fièvre", "odynophagie", "adénopathie"}));
+    QCOMPARE(itemTexts(criteria(w)), QStringList({"fièvre", "odynophagie", "adénopathie"}));
     // Back to a list RC, and the row count started again from nothing.
     click(w, "rdPos_B");
     click(w, "rdCodeR");
@@ -299,12 +299,12 @@ void TestEditing::noCriterionButtonLeavesReopenedRow()
 {
     Quorvel w;
     w.show();
-    record(w, QStringLiteral("Angine"), {QStringLiteral("fièvre")}, "rdPos_A", "rdCodeP");
+    QVERIFY(record(w, QStringLiteral("Angine"), {QStringLiteral("fièvre")}, "rdPos_A", "rdCodeP"));
     click(w, "chkAsymptomique");
     click(w, "btAjouterRC");
-    testkit::clickRow(table(w), 1);
+    QVERIFY(clickRow(table(w), 1));
     const QList<QStringList> before = snapshot(w);
-    QCOMPARE(testkit::selectedTexts(criteria(w)), QStringList{QStringLiteral("fièvre")});
+    QCOMPARE(selectedTexts(criteria(w)), QStringList{QStringLiteral("fièvre")});
     click(w, "btAucunCritere");
     QVERIFY(criteria(w)->selectedItems().isEmpty());
     QCOMPARE(snapshot(w), before);

@@ -4,7 +4,6 @@
 #include "testkit.h"
 
 #include <QFile>
-#include <QTest>
 
 namespace
 {
@@ -124,11 +123,7 @@ void TestQuorvelCheck::unreadableFiles()
     QFETCH(int, status);
     QFETCH(QString, expected);
     const QString path = testkit::appDir() + QStringLiteral("/raw.sqlite");
-    {
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(content);
-    }
+    QVERIFY(testkit::writeFile(path, content));
     const check::Report report = check::checkDictionary(path);
     QCOMPARE(int(report.status), status);
     QVERIFY2(!report.lines.filter(expected).isEmpty(), qPrintable(report.lines.join('\n')));

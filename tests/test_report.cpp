@@ -1,14 +1,14 @@
 // The consultation report on the "Résultat" tab and the two copy buttons.
-#include "sessionkit.h"
+#include "app/quorvel.h"
+#include "testkit.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
-#include <QTabBar>
 #include <QTabWidget>
 #include <QTextEdit>
 
-using namespace sessionkit;
+using namespace testkit;
 
 // Angine's criteria are listed in one order and reported in another (ordre 3, 1, 2, with a tie at 2).
 static const char *const kSql = R"sql(
@@ -21,12 +21,6 @@ INSERT INTO ref_definition (ref_definition_seq, ref_rc_id, pere_fk, lib_criteres
 
 static const QString kAngineLine = QStringLiteral(" Angine (B, P)  ALD : Non   CODE CIM 10 : J02  CODE CISP : R74\n");
 
-static void clickResultTab(Quorvel &w)
-{
-    QTabBar *bar = widget<QTabWidget>(w, "tabWidget")->tabBar();
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
-}
-
 static QString shownReport(Quorvel &w)
 {
     return widget<QTextEdit>(w, "txtResult")->toPlainText();
@@ -37,7 +31,7 @@ class TestReport : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { testkit::useDictionary(QString::fromUtf8(kSql)); }
+    void init() { QVERIFY(!useDictionary(QString::fromUtf8(kSql)).isEmpty()); }
     void cleanup() { QVERIFY(!QApplication::activeModalWidget()); }
 
     void patientLineAndFlags_data();
@@ -80,15 +74,15 @@ void TestReport::patientLineAndFlags()
     QTest::keyClicks(widget<QLineEdit>(w, "txtAge"), age);
     if (!sex.isEmpty())
         click(w, qPrintable(sex));
-    clickResultTab(w);
+    QVERIFY(clickTab(tabs(w), 1));
     QCOMPARE(shownReport(w), QString()); // no row, no patient line either
-    testkit::clickItem(rcList(w), QStringLiteral("Angine"));
+    QVERIFY(clickItem(rcList(w), QStringLiteral("Angine")));
     for (const QString &flag : flags)
         click(w, qPrintable(flag));
     click(w, "rdPos_B");
     click(w, "rdCodeP");
     click(w, "btAjouterRC");
-    clickResultTab(w);
+    QVERIFY(clickTab(tabs(w), 1));
     QCOMPARE(shownReport(w), report);
 }
 
@@ -114,10 +108,10 @@ void TestReport::criteriaFollowDictionaryOrder()
     QFETCH(QString, lines);
     Quorvel w;
     w.show();
-    record(w, QStringLiteral("Angine"), {}, "rdPos_B", "rdCodeP");
-    record(w, QStringLiteral("Zona"), {QStringLiteral("éruption")}, "rdPos_D", "rdCodeR");
+    QVERIFY(record(w, QStringLiteral("Angine"), {}, "rdPos_B", "rdCodeP"));
+    QVERIFY(record(w, QStringLiteral("Zona"), {QStringLiteral("éruption")}, "rdPos_D", "rdCodeR"));
     model(w)->setData(model(w)->index(0, 6), criteriaCell);
-    clickResultTab(w);
+    QVERIFY(clickTab(tabs(w), 1));
     QCOMPARE(shownReport(w), kAngineLine + lines + "\n" +
                                  " Zona (D, R)  ALD : Non   CODE CIM 10 : B02/G53  CODE CISP : S70\n éruption\n\n");
 }
@@ -126,21 +120,20 @@ void TestReport::onlyTabBarClickRebuilds()
 {
     Quorvel w;
     w.show();
-    auto *tabs = widget<QTabWidget>(w, "tabWidget");
     auto *box = widget<QTextEdit>(w, "txtResult");
-    record(w, QStringLiteral("Angine"), {}, "rdPos_B", "rdCodeP");
-    clickResultTab(w);
+    QVERIFY(record(w, QStringLiteral("Angine"), {}, "rdPos_B", "rdCodeP"));
+    QVERIFY(clickTab(tabs(w), 1));
     const QString built = kAngineLine + "\n";
     QCOMPARE(shownReport(w), built);
 
     box->setPlainText(QStringLiteral("revu par le médecin"));
-    tabs->setCurrentIndex(0);
-    tabs->setCurrentIndex(1); // reached without the tab bar: the doctor's text stays
+    tabs(w)->setCurrentIndex(0);
+    tabs(w)->setCurrentIndex(1); // reached without the tab bar: the doctor's text stays
     QCOMPARE(shownReport(w), QStringLiteral("revu par le médecin"));
     click(w, "btCopyToClipboard");
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("revu par le médecin"));
 
-    clickResultTab(w); // a click on the tab already shown builds again
+    QVERIFY(clickTab(tabs(w), 1)); // a click on the tab already shown builds again
     QCOMPARE(shownReport(w), built);
     box->setPlainText(QStringLiteral("revu"));
     click(w, "btCopyToClipboard1");
@@ -156,15 +149,15 @@ void TestReport::copyUnderTableNeedsSelectedRow()
     click(w, "btCopyToClipboard1");
     QCOMPARE(clipboard->text(), QStringLiteral("avant"));
 
-    record(w, QStringLiteral("Angine"), {}, "rdPos_B", "rdCodeP");
+    QVERIFY(record(w, QStringLiteral("Angine"), {}, "rdPos_B", "rdCodeP"));
     click(w, "btCopyToClipboard1"); // the recorded row is selected
     QCOMPARE(clipboard->text(), kAngineLine + "\n");
 
     clipboard->setText(QStringLiteral("avant"));
-    testkit::clickItem(rcList(w), QStringLiteral("Zona"));
+    QVERIFY(clickItem(rcList(w), QStringLiteral("Zona")));
     click(w, "btCopyToClipboard1");
     QCOMPARE(clipboard->text(), QStringLiteral("avant"));
-    testkit::clickRow(table(w), 0);
+    QVERIFY(clickRow(table(w), 0));
     click(w, "btCopyToClipboard1");
     QCOMPARE(clipboard->text(), kAngineLine + "\n");
 }

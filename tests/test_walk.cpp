@@ -1,24 +1,25 @@
 // Seeded random walks over what a doctor does in the window, checked after every step against a small model of
 // the consultation: the rows recording appends, the edits a re-opened row allows, the moves and deletions.
 // QUORVEL_WALKS raises the number of walks, QUORVEL_WALK_STEPS their length; QUORVEL_WALK_SEED replays one walk.
-#include "sessionkit.h"
+#include "app/quorvel.h"
+#include "testkit.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <QTabBar>
-#include <QTabWidget>
 #include <QTextEdit>
 #include <QTextStream>
 #include <random>
 
-using namespace sessionkit;
+using namespace testkit;
 
 namespace
 {
@@ -89,7 +90,6 @@ public:
 
 private:
     int pick(int n) { return n <= 0 ? 0 : std::uniform_int_distribution<int>(0, n - 1)(rng); }
-    template <class T> T *child(const char *name) { return widget<T>(w, name); }
     QListWidgetItem *anyItem(QListWidget *list) { return list->count() ? list->item(pick(list->count())) : nullptr; }
     QString firstId() { return rcList(w)->count() ? rcList(w)->item(0)->data(Qt::UserRole).toString() : QString(); }
     // An RC load other than a re-opening: the form shows that RC and no longer edits a row.
@@ -114,7 +114,6 @@ private:
         failure = what;
         return false;
     }
-    void replaceText(QLineEdit *edit, const QString &text);
     void act(int kind);
     void recordRc();
     void answer(QWidget *modal);
@@ -133,14 +132,6 @@ private:
     QStringList answers; // how the boxes of the current action were answered
 };
 
-void Walk::replaceText(QLineEdit *edit, const QString &text)
-{
-    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-    if (text.isEmpty())
-        QTest::keyClick(edit, Qt::Key_Backspace);
-    testkit::typeText(edit, text);
-}
-
 void Walk::answer(QWidget *modal)
 {
     if (auto *box = qobject_cast<QMessageBox *>(modal)) {
@@ -152,7 +143,7 @@ void Walk::answer(QWidget *modal)
         const int choice = pick(items.size() + 2); // an entry, a text of the doctor's own, or cancel
         const QString text = choice < items.size() ? items.at(choice) : QStringLiteral("texte libre");
         answers << QStringLiteral("code -> ") + (choice > items.size() ? QStringLiteral("cancel") : text);
-        testkit::chooseItem(text, choice <= items.size())(modal);
+        chooseItem(text, choice <= items.size())(modal);
     } else {
         answers << QStringLiteral("MODEL: unexpected ") + QString::fromLatin1(modal->metaObject()->className());
         modal->close();
@@ -164,11 +155,11 @@ void Walk::recordRc()
     QString position;
     QString followUp;
     for (const char *name : kPositions) {
-        auto *radio = child<QRadioButton>(name);
+        auto *radio = widget<QRadioButton>(w, name);
         position += radio->isChecked() && !radio->isHidden() ? QString(QLatin1Char(name[6])) : QString();
     }
     for (const char *name : kFollowUps)
-        followUp += child<QRadioButton>(name)->isChecked() ? QString(QLatin1Char(name[6])) : QString();
+        followUp += widget<QRadioButton>(w, name)->isChecked() ? QString(QLatin1Char(name[6])) : QString();
     QStringList ticked;
     for (const QListWidgetItem *item : criteria(w)->selectedItems())
         ticked << QString::number(item->data(Qt::UserRole).toInt());
@@ -177,10 +168,10 @@ void Walk::recordRc()
                        followUp,
                        QString(),
                        QString(),
-                       child<QCheckBox>("chkAsymptomique")->isChecked() ? "Oui" : "Non",
+                       widget<QCheckBox>(w, "chkAsymptomique")->isChecked() ? "Oui" : "Non",
                        ticked.join(';'),
                        shownRc,
-                       child<QCheckBox>("chkALD")->isChecked() ? "Oui" : "Non",
+                       widget<QCheckBox>(w, "chkALD")->isChecked() ? "Oui" : "Non",
                        ticked.join(',')};
     bool duplicate = false;
     for (const QStringList &r : rows)
@@ -188,9 +179,9 @@ void Walk::recordRc()
             duplicate || (r[7] == row[7] && r[1] == row[1] && r[2] == row[2] && r[5] == row[5] && r[6] == row[6]);
     const bool possible = rcList(w)->currentItem() && !shownRc.isEmpty() && !duplicate;
 
-    testkit::ModalWatcher watcher([this](QWidget *modal) { answer(modal); });
+    ModalWatcher watcher([this](QWidget *modal) { answer(modal); });
     click(w, "btAjouterRC");
-    const QList<testkit::ModalSeen> &seen = watcher.seen;
+    const QList<ModalSeen> &seen = watcher.seen;
     const bool warned = !seen.isEmpty() && seen.first().className == QLatin1String("QMessageBox") &&
                         seen.first().text.startsWith(QStringLiteral("Veuilliez"));
     if (!possible || position.isEmpty() || followUp.isEmpty()) {
@@ -219,8 +210,8 @@ void Walk::recordRc()
 void Walk::act(int kind)
 {
     QListWidget *list = rcList(w);
-    auto *keyword = child<QLineEdit>("txtSearchCriteria");
-    auto *age = child<QLineEdit>("txtAge");
+    auto *keyword = widget<QLineEdit>(w, "txtSearchCriteria");
+    auto *age = widget<QLineEdit>(w, "txtAge");
     QListWidgetItem *item = nullptr;
     switch (kind) {
     case 0: { // keyword typed or cleared: emptying it after a search falls back to the profile list
@@ -258,8 +249,8 @@ void Walk::act(int kind)
     }
     case 4: {
         actions << QStringLiteral("Effacer profil");
-        const bool profile = !age->text().isEmpty() || child<QRadioButton>("rbHomme")->isChecked() ||
-                             child<QRadioButton>("rbFemme")->isChecked();
+        const bool profile = !age->text().isEmpty() || widget<QRadioButton>(w, "rbHomme")->isChecked() ||
+                             widget<QRadioButton>(w, "rbFemme")->isChecked();
         click(w, "btEffacerProfilPatient");
         if (profile)
             load(firstId());
@@ -274,11 +265,12 @@ void Walk::act(int kind)
         break;
     case 6: // an RC clicked in the list, or a see-also RC
     case 8:
-        if (!(item = anyItem(kind == 6 ? list : child<QListWidget>("listeSynonymes"))))
+        if (!(item = anyItem(kind == 6 ? list : widget<QListWidget>(w, "listeSynonymes"))))
             return;
         actions << (kind == 6 ? QStringLiteral("RC ") : QStringLiteral("see also ")) + item->text();
         load(item->data(Qt::UserRole).toString());
-        testkit::clickItem(item->listWidget(), item);
+        if (!clickItem(item->listWidget(), item))
+            actions << QStringLiteral("MODEL: item not clickable");
         break;
     case 7: { // arrow key in the list
         const bool down = pick(2);
@@ -293,12 +285,13 @@ void Walk::act(int kind)
         if (!(item = anyItem(criteria(w))))
             return;
         actions << QStringLiteral("criterion ") + item->text();
-        testkit::clickItem(criteria(w), item);
+        if (!clickItem(criteria(w), item))
+            actions << QStringLiteral("MODEL: criterion not clickable");
         break;
     case 10: { // a position the RC offers: only visible radios can be clicked
         QList<const char *> visible;
         for (const char *name : kPositions)
-            if (!child<QRadioButton>(name)->isHidden())
+            if (!widget<QRadioButton>(w, name)->isHidden())
                 visible << name;
         if (visible.isEmpty())
             return;
@@ -317,7 +310,7 @@ void Walk::act(int kind)
     }
     case 12: {
         const bool ald = pick(2);
-        auto *box = child<QCheckBox>(ald ? "chkALD" : "chkAsymptomique");
+        auto *box = widget<QCheckBox>(w, ald ? "chkALD" : "chkAsymptomique");
         actions << box->objectName();
         box->click();
         write(ald ? 8 : 5, box->isChecked() ? "Oui" : "Non");
@@ -343,7 +336,8 @@ void Walk::act(int kind)
             return;
         const int row = pick(rows.size());
         actions << QStringLiteral("row %1").arg(row);
-        testkit::clickRow(table(w), row);
+        if (!clickRow(table(w), row))
+            actions << QStringLiteral("MODEL: no row to click");
         shownRc = rows[row][7];
         selected = row;
         reopened = true;
@@ -353,7 +347,7 @@ void Walk::act(int kind)
     case 18: {
         const char *name = kind == 17 ? "btUp" : "btDown";
         actions << QString::fromLatin1(name);
-        const bool enabled = child<QPushButton>(name)->isEnabled();
+        const bool enabled = widget<QPushButton>(w, name)->isEnabled();
         click(w, name);
         if (enabled && kind == 17 && selected > 0)
             move(-1);
@@ -379,11 +373,9 @@ void Walk::act(int kind)
         break;
     case 20: { // the "Résultat" tab, then back
         actions << QStringLiteral("Résultat");
-        QTabBar *bar = child<QTabWidget>("tabWidget")->tabBar();
-        QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->tabRect(1).center());
-        if (!reportHoldsRows(child<QTextEdit>("txtResult")->toPlainText()))
+        if (!clickTab(tabs(w), 1) || !reportHoldsRows(widget<QTextEdit>(w, "txtResult")->toPlainText()) ||
+            !clickTab(tabs(w), 0))
             actions << QStringLiteral("MODEL: report");
-        QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->tabRect(0).center());
         break;
     }
     default: {
@@ -430,7 +422,7 @@ bool Walk::check()
         return fail(QStringLiteral("row %1 should be current and selected").arg(selected));
     if (selected < 0 && !selection->selectedRows().isEmpty())
         return fail(QStringLiteral("a row is selected, none should be"));
-    if ((child<QPushButton>("btUp")->isEnabled() || child<QPushButton>("btDown")->isEnabled()) && !reopened)
+    if ((widget<QPushButton>(w, "btUp")->isEnabled() || widget<QPushButton>(w, "btDown")->isEnabled()) && !reopened)
         return fail(QStringLiteral("a move button is enabled while no row is re-opened"));
     return true;
 }
@@ -446,8 +438,8 @@ private slots:
 
 void TestWalk::walksKeepTheTableTrue()
 {
-    const QString path = testkit::useSampleDictionary();
-    const QByteArray dictionary = testkit::fileBytes(path);
+    const QString path = useSampleDictionary();
+    const QByteArray dictionary = fileBytes(path);
     const Reference ref = readReference(path);
     const int steps = envInt("QUORVEL_WALK_STEPS", 300);
     const int replay = envInt("QUORVEL_WALK_SEED", 0);
@@ -457,19 +449,17 @@ void TestWalk::walksKeepTheTableTrue()
         const quint32 seed = replay ? quint32(replay) : quint32(i + 1);
         Quorvel w;
         w.show();
-        testkit::LogCapture log;
+        LogCapture log;
         Walk walk(w, ref, seed);
         for (int s = 0; s < steps; ++s) {
             bool ok = walk.step();
-            const QStringList lines = log.lines();
-            for (const QString &line : lines) {
-                if (ok && (line.contains(QStringLiteral("Unable to")) || line.contains(QStringLiteral("not open")))) {
-                    walk.failure = QStringLiteral("statement error: ") + line;
-                    ok = false;
-                }
+            const QStringList failed = log.lines(lcSql());
+            if (ok && !failed.isEmpty()) {
+                walk.failure = QStringLiteral("statement error: ") + failed.first();
+                ok = false;
             }
             log.clear();
-            if (ok && (s % 50 == 49 || s == steps - 1) && testkit::fileBytes(path) != dictionary) {
+            if (ok && (s % 50 == 49 || s == steps - 1) && fileBytes(path) != dictionary) {
                 walk.failure = QStringLiteral("the dictionary file changed");
                 ok = false;
             }

@@ -14,7 +14,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -22,8 +21,6 @@
 #include <QStyleOptionButton>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTableView>
-#include <QTest>
 #include <QTextDocument>
 #include <QTextEdit>
 
@@ -126,11 +123,12 @@ QStringList cutTexts(QWidget *top)
     return cut;
 }
 
+// Runs the layouts the last change asked for, and what they post in turn.
 void settle()
 {
     for (int i = 0; i < 5; ++i)
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-    QTest::qWait(20);
+    QCoreApplication::processEvents();
 }
 
 } // namespace
@@ -181,7 +179,7 @@ void TestWindow::textsAreWhole()
     QFETCH(int, pointSize);
     QFETCH(QSize, size);
     QFETCH(bool, fontChangedLater);
-    testkit::useSampleDictionary();
+    QVERIFY(!testkit::useSampleDictionary().isEmpty());
     QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), fontChangedLater ? 10 : pointSize));
 
     QScopedPointer<QWidget> top;
@@ -228,7 +226,7 @@ void TestWindow::textsAreBoldItalic()
 {
     QFETCH(QString, family);
     QFETCH(int, pointSize);
-    testkit::useSampleDictionary();
+    QVERIFY(!testkit::useSampleDictionary().isEmpty());
     QApplication::setFont(QFont(family, pointSize));
     Quorvel window;
     window.show();
@@ -262,7 +260,7 @@ void TestWindow::textsAreBoldItalic()
     QVERIFY2(checked > 40, qPrintable(QString::number(checked)));
 
     // A style sheet that sets only a size keeps the rest of the window's font.
-    auto *title = window.findChild<QLabel *>(QStringLiteral("Label"));
+    auto *title = testkit::widget<QLabel>(window, "Label");
     QCOMPARE(QFontInfo(title->font()).pixelSize(), 30);
 }
 
@@ -276,26 +274,27 @@ void TestWindow::rcTitlesAreWhole_data()
 void TestWindow::rcTitlesAreWhole()
 {
     QFETCH(bool, byProfile);
-    testkit::useDictionary(QString::fromUtf8(kTitlesSql).arg(kLongTitle));
+    QVERIFY(!testkit::useDictionary(QString::fromUtf8(kTitlesSql).arg(kLongTitle)).isEmpty());
     QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 10));
     Quorvel window;
     window.resize(1366, 768);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    auto *list = window.findChild<QListWidget *>(QStringLiteral("List_RefRC"));
+    auto *list = testkit::rcList(window);
     if (byProfile) {
-        QTest::mouseClick(window.findChild<QRadioButton *>(QStringLiteral("rbHomme")), Qt::LeftButton);
+        QTest::mouseClick(testkit::widget<QRadioButton>(window, "rbHomme"), Qt::LeftButton);
         QCOMPARE(list->count(), 3);
         QVERIFY(list->item(1)->toolTip().isEmpty());
     }
     settle();
+    // The list lays its items out on a timer of its own.
+    QTRY_VERIFY(list->horizontalScrollBar()->isVisible());
 
     QListWidgetItem *item = testkit::findItem(list, kLongTitle);
     QVERIFY(item);
     const int titleWidth = list->fontMetrics().horizontalAdvance(kLongTitle);
     QVERIFY2(titleWidth > list->viewport()->width(), "the title must not fit the list for this test");
     QVERIFY(list->visualItemRect(item).width() >= titleWidth);
-    QVERIFY(list->horizontalScrollBar()->isVisible());
     QVERIFY(list->horizontalScrollBar()->maximum() >= titleWidth - list->viewport()->width());
     // The rows still share one size: a short title's row is as wide as the long one's.
     QCOMPARE(list->visualItemRect(list->item(0)).size(), list->visualItemRect(item).size());
