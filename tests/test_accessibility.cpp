@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader and the mouse pointer say about the main window's picture-only buttons.
 #include "app/quorvel.h"
 #include "testkit.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Browsing the dictionary through the real window: RC list states, keyword search, patient profile,
 // RC load, criteria ticking, positions, see-also jump and critical diagnoses.
 #include "app/quorvel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Statement texts of the RC list and the keyword folding, without a window.
 #include "browse/rcqueries.h"
 #include "testkit.h"

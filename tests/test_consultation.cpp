@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One consultation from start to end, as the doctor goes through it: search, tick, record two RCs (one with a
 // code choice), re-open one and change it, read the report and copy it.
 #include "app/quorvel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Secondary dialogs: decoding of argument texts, the argument dialog opened from the main window (list RC and
 // re-opened session row), the About dialog and the publisher's picture.
 #include "app/quorvel.h"

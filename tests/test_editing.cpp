@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The consultation table once rows are recorded: its set-up, re-opening a row into the form, writing the form
 // back into the row, moving rows, deleting them.
 #include "app/quorvel.h"

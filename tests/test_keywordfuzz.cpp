@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keyword fuzzing: thousands of generated keywords typed or pasted into the keyword box, in both search modes and
 // under every patient profile; each list must equal the one a separate SQLite connection gives with the keyword
 // bound as a parameter, and no statement may ever fail.

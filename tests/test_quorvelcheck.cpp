@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dictionary checker behind quorvel-check: what it reports for each kind of broken file, its exit status,
 // its parent-cycle search and its reading of argument encodings.
 #include "dictionarycheck.h"

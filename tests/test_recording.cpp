@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Recording an RC into the consultation table: refusals, the weighting question for code N, the choice of
 // the CIM 10 and CISP codes, duplicates, and what a cancelled choice leaves behind.
 #include "app/quorvel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The consultation report on the "Résultat" tab and the two copy buttons.
 #include "app/quorvel.h"
 #include "testkit.h"

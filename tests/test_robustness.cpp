@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Robustness: the real window started on dictionaries and settings files broken in every way a copy, another
 // version or a hand edit can break them, then driven along the whole consultation road. Nothing may crash, hang,
 // write to the file, or hide a failed statement.

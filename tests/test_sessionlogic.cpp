@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The consultation's pure rules, without a window: weighting levels, code choice entries, criteria ordering.
 #include "session/codechoice.h"
 #include "session/reporttext.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of the main window: settings file, dictionary opening, layout names, first RC shown.
 #include "app/quorvel.h"
 #include "app/resources.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Seeded random walks over what a doctor does in the window, checked after every step against a small model of
 // the consultation: the rows recording appends, the edits a re-opened row allows, the moves and deletions.
 // QUORVEL_WALKS raises the number of walks, QUORVEL_WALK_STEPS their length; QUORVEL_WALK_SEED replays one walk.

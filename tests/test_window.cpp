@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as it is drawn: every text whole and inside its containers at the fonts and screen sizes a doctor
 // has, every text bold italic, and RC titles readable whole in the list.
 #include "app/quorvel.h"

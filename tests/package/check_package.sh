@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from a finished build directory and checks what a practice would install:
 # the application directory under /opt/quorvel, its configuration under /etc/opt, the /usr/bin links, the
 # menu launcher and icons, the dependencies, the kept config.ini, the checker's command line, and what

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the built program on a real (virtual) X11 screen and uses it as a doctor would: the window
 # appears maximised and drawn, a keyword typed into the search box changes the RC list, Escape ends the
 # program with status 0. It runs twice: on a 96-DPI screen, then on a 192-DPI one where the window must be

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test support shared by every suite (see testkit.h).
 #include "testkit.h"
 

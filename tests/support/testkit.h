@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test support shared by every suite: test dictionaries built from SQL text, config.ini beside the test program,
 // debug-log capture by category, a watcher that answers modal boxes, widgets found by name, and acting on the
 // window as the doctor does (typing, clicks on views and tabs, recording an RC).
@@ -16,6 +17,7 @@
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
+#include <QVariant>
 #include <functional>
 
 class QLineEdit;
@@ -106,6 +108,16 @@ ModalWatcher::Answer pressButton(const QString &text);
 // Answer for QInputDialog::getItem: choose the entry (or type it when editable), then accept or reject.
 ModalWatcher::Answer chooseItem(const QString &text, bool accept = true);
 ModalWatcher::Answer rejectDialog();
+
+// A NULL of type T, as the SQL driver returns it for a NULL column (Qt 6 took the QVariant::Type constructor away).
+template <typename T> QVariant nullValue()
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    return QVariant(QMetaType::fromType<T>());
+#else
+    return QVariant(QVariant::Type(qMetaTypeId<T>()));
+#endif
+}
 // A hurried doctor: the first button of a message box, the proposed entry of a choice, Escape for anything else.
 void answerAnything(QWidget *modal);
 
