@@ -205,14 +205,21 @@ void TestWindow::textsAreWhole()
     if (size.isValid())
         QCOMPARE(top->size(), size);
 
-    QStringList cut = cutTexts(top.data());
-    if (auto *tabs = top->findChild<QTabWidget *>(QStringLiteral("tabWidget"))) {
-        tabs->setCurrentIndex(1);
-        settle();
-        cut << cutTexts(top.data());
-    }
-    cut.removeDuplicates(); // the header shows on both tabs
-    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("\n"))));
+    const auto bothTabsCut = [&top] {
+        QStringList cut = cutTexts(top.data());
+        if (auto *tabs = top->findChild<QTabWidget *>(QStringLiteral("tabWidget"))) {
+            tabs->setCurrentIndex(1);
+            settle();
+            cut << cutTexts(top.data());
+            tabs->setCurrentIndex(0);
+            settle();
+        }
+        cut.removeDuplicates(); // the header shows on both tabs
+        return cut;
+    };
+    // A font changed while the window is open reaches it through events that Qt 6 posts in more than one round.
+    QStringList cut;
+    QTRY_VERIFY2_WITH_TIMEOUT((cut = bothTabsCut()).isEmpty(), qPrintable(cut.join(QStringLiteral("\n"))), 2000);
 }
 
 void TestWindow::textsAreBoldItalic_data()

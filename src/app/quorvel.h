@@ -82,7 +82,7 @@ private slots:
     void on_List_RefRC_currentItemChanged(QListWidgetItem *current, QListWidgetItem *previous);
 
 private:
-    // --- dictionary (db/database.cpp)
+    // --- dictionary (db/dictionary.cpp)
     bool openDatabase(const QString &path, const QString &name);
     void openDictionary();
 
@@ -93,6 +93,8 @@ private:
     void fillRcList(QListWidget *list, const QString &sql, bool withToolTips);
     QString profileSexText() const;
     void sexClicked(QRadioButton *button, const QString &sexText);
+    // The keyword list when a keyword is typed, else the profile list (which then shows its first RC).
+    void refillForProfile(const QString &sexText);
     void showFirstRcOfList(const QString &titlePrefix);
     void clearDefinitionPanes();
 

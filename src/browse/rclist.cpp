@@ -138,8 +138,12 @@ void Quorvel::on_onlytitreCk_clicked()
 void Quorvel::sexClicked(QRadioButton *button, const QString &sexText)
 {
     fullListShown = false;
-    if (!button->isChecked())
-        return;
+    if (button->isChecked())
+        refillForProfile(sexText);
+}
+
+void Quorvel::refillForProfile(const QString &sexText)
+{
     const QString keyword = ui->txtSearchCriteria->text();
     if (!keyword.isEmpty())
         searchRcs(keyword, ui->txtAge, sexText, ui->List_RefRC);
@@ -161,12 +165,7 @@ void Quorvel::on_txtAge_textChanged(const QString &arg1)
 {
     Q_UNUSED(arg1)
     fullListShown = false;
-    const QString sex = profileSexText();
-    const QString keyword = ui->txtSearchCriteria->text();
-    if (!keyword.isEmpty())
-        searchRcs(keyword, ui->txtAge, sex, ui->List_RefRC);
-    else
-        filterRcsByProfile(ui->txtAge, sex, ui->List_RefRC);
+    refillForProfile(profileSexText());
 }
 
 void Quorvel::on_btEffacerProfilPatient_clicked()
