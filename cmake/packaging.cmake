@@ -55,6 +55,9 @@ if(NOT CMAKE_MATCH_1 STREQUAL PROJECT_VERSION)
 endif()
 set(QUORVEL_RELEASE_DATE "${CMAKE_MATCH_2}")
 
+# Defined before the changelog step below uses it: a fresh build directory has no cached value yet.
+set(QUORVEL_PACKAGE_CONTACT "Équipe Quorvel <contact@quorvel.invalid>"
+    CACHE STRING "Maintainer written into the Debian package")
 set(_quorvel_doc "${PROJECT_BINARY_DIR}/packaging/doc")
 configure_file("${PROJECT_SOURCE_DIR}/resources/debian/copyright.in" "${_quorvel_doc}/copyright" @ONLY)
 configure_file("${_quorvel_desktop_dir}/quorvel.metainfo.xml.in"
@@ -103,8 +106,6 @@ set(CPACK_GENERATOR "DEB")
 set(CPACK_PACKAGE_NAME "quorvel")
 set(CPACK_PACKAGE_VENDOR "Quorvel")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
-set(QUORVEL_PACKAGE_CONTACT "Équipe Quorvel <contact@quorvel.invalid>"
-    CACHE STRING "Maintainer written into the Debian package")
 set(CPACK_PACKAGE_CONTACT "${QUORVEL_PACKAGE_CONTACT}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "codage des résultats de consultation en médecine générale")
 # CPack puts the summary first and indents every line of this text itself, blank lines included.
