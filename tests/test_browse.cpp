@@ -238,10 +238,12 @@ void TestBrowse::profileWithoutMatchEmptiesPanes()
     QCOMPARE(rcTitle(narrow), QStringLiteral("<center> Définition du RC : </center>"));
     QCOMPARE(criteria(narrow)->count(), 0);
     QCOMPARE(visiblePositions(narrow), QStringList());
-    // Recording with nothing shown does nothing and shows nothing.
+    // Recording with nothing shown records nothing, and says why.
     ModalWatcher watcher;
     click(narrow, "btAjouterRC");
-    QCOMPARE(watcher.seen.size(), 0);
+    QCOMPARE(watcher.seen.size(), 1);
+    QVERIFY(watcher.seen.first().text.contains(QStringLiteral("choisissez d'abord un RC")));
+    QCOMPARE(rowCount(narrow), 0);
 }
 
 void TestBrowse::clearProfileWithoutProfileOnlyRecolours()

@@ -18,7 +18,9 @@ INSERT INTO ref_rc (ref_rc_seq, lib_rc, pa, pb, pc, pd, pz, code_cim_defaut, cod
 INSERT INTO ref_definition (ref_definition_seq, ref_rc_id, pere_fk, lib_criteres_fr, ordre) VALUES
  (11, 1, 0, 'fièvre', 1), (12, 1, 0, 'odynophagie', 2), (13, 1, 11, 'adénopathie', 3),
  (21, 2, 0, 'toux', 1), (31, 3, 0, 'éruption', 1);
-INSERT INTO ref_l_rc_voir_aussi_rc (ref_rc_id, voir_aussi_id) VALUES (1, 3);
+INSERT INTO ref_l_rc_voir_aussi_rc (ref_rc_id, voir_aussi_id) VALUES (1, 3), (3, 2);
+INSERT INTO ref_dic (ref_dic_seq, dic_lib, groupe) VALUES (1, 'Phlegmon', '1'), (2, 'Méningite', '1');
+INSERT INTO ref_l_rc_dic (ref_rc_id, ref_dic_id) VALUES (1, 1), (3, 2);
 )sql";
 
 // Whether the up and down buttons are enabled.
@@ -49,6 +51,7 @@ private slots:
     void otherRcLoadEndsReopenedRow_data();
     void otherRcLoadEndsReopenedRow();
     void reopeningRestoresTheFormAndMoveButtons();
+    void reopenedRowShowsItsRcInEveryPane();
     void movesKeepEveryCell();
     void deletingReopensFirstRow();
     void deletingOnlyRowReturnsToList();
@@ -219,6 +222,27 @@ void TestEditing::reopeningRestoresTheFormAndMoveButtons()
         QVERIFY(clickRow(table(w), expected.first));
         QCOMPARE(upDown(w), expected.second);
     }
+}
+
+void TestEditing::reopenedRowShowsItsRcInEveryPane()
+{
+    Quorvel w;
+    w.show();
+    QVERIFY(record(w, QStringLiteral("Angine"), {QStringLiteral("fièvre")}, "rdPos_A", "rdCodeR"));
+    auto *seeAlso = widget<QListWidget>(w, "listeSynonymes");
+    QAbstractItemModel *critical = widget<QTableView>(w, "listCritique")->model();
+    // The see-also jump shows Zona while the list keeps Angine current, so clicking Angine's row loads nothing.
+    QVERIFY(clickItem(seeAlso, QStringLiteral("Zona")));
+    QCOMPARE(critical->index(0, 0).data().toString(), QStringLiteral("Méningite"));
+    QCOMPARE(rcList(w)->currentItem()->text(), QStringLiteral("Angine"));
+    QVERIFY(clickRow(table(w), 0));
+    QCOMPARE(rcTitle(w), QStringLiteral("<center> Définition du RC : Angine</center>"));
+    QCOMPARE(itemTexts(seeAlso), QStringList({"Zona"}));
+    QCOMPARE(critical->rowCount(), 1);
+    QCOMPARE(critical->index(0, 0).data().toString(), QStringLiteral("Phlegmon"));
+    QCOMPARE(selectedTexts(criteria(w)), QStringList({"fièvre"}));
+    QCOMPARE(selectedTexts(rcList(w)), QStringList({"Angine"}));
+    QVERIFY(widget<QAbstractButton>(w, "rdPos_A")->isChecked());
 }
 
 void TestEditing::movesKeepEveryCell()

@@ -295,11 +295,17 @@ void TestRecording::duplicatesAreNotRecordedTwice()
     w.show();
     QVERIFY(record(w, QStringLiteral("Bronchite"), {QStringLiteral("toux"), QStringLiteral("fièvre")}, "rdPos_A",
                    "rdCodeP"));
+    ModalWatcher watcher;
     click(w, "btAjouterRC");
     QCOMPARE(rowCount(w), 1);
     click(w, "chkALD"); // ALD is not part of what makes a finding new
     click(w, "btAjouterRC");
     QCOMPARE(rowCount(w), 1);
+    // Each stopped recording tells the doctor, who would otherwise believe the ALD answer recorded.
+    QCOMPARE(watcher.seen.size(), 2);
+    for (const ModalSeen &seen : watcher.seen)
+        QVERIFY(seen.text.contains(QStringLiteral("déjà dans la consultation")));
+    QCOMPARE(rowCells(w, 0).at(8), QStringLiteral("Non"));
     click(w, "chkAsymptomique");
     click(w, "btAjouterRC");
     QCOMPARE(rowCount(w), 2);
@@ -314,6 +320,7 @@ void TestRecording::duplicatesAreNotRecordedTwice()
     click(w, "btAjouterRC");
     QCOMPARE(rowCount(w), 5);
     QCOMPARE(rowCells(w, 4).at(6), QStringLiteral("202;201"));
+    QCOMPARE(watcher.seen.size(), 2);
 }
 
 void TestRecording::titleFollowsTheRecordedRcWithoutSelection()
@@ -327,6 +334,20 @@ void TestRecording::titleFollowsTheRecordedRcWithoutSelection()
     click(w, "btAjouterRC");
     QCOMPARE(rowCount(w), 2);
     QCOMPARE(rowCells(w, 1).at(0), QStringLiteral("Douleur"));
+
+    // A keyword typed to look something up refills the list without a current item; the form still shows Asthme
+    // and the doctor's choices, and that is what is recorded, with the codes chosen for it.
+    QVERIFY(clickItem(rcList(w), QStringLiteral("Asthme")));
+    QVERIFY(tick(w, {QStringLiteral("sifflements")}));
+    click(w, "rdPos_B");
+    click(w, "rdCodeP");
+    replaceText(keywordBox(w), QStringLiteral("dou"));
+    QVERIFY(!rcList(w)->currentItem());
+    ModalWatcher watcher(chooseItem(QStringLiteral("J45.0 : allergique")));
+    click(w, "btAjouterRC");
+    QCOMPARE(watcher.seen.size(), 1);
+    QCOMPARE(rowCount(w), 3);
+    QCOMPARE(rowCells(w, 2), QStringList({"Asthme", "B", "P", "J45.0", "R96", "Non", "101", "10", "Non", "101"}));
 }
 
 void TestRecording::textRuleIdsNeverReachAStatement()

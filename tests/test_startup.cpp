@@ -45,7 +45,10 @@ private slots:
     void ageBoxAcceptsOnlyOneTo125_data();
     void ageBoxAcceptsOnlyOneTo125();
     void toolTipsOnlyForChildren();
-    void escapeClosesWindow();
+    void closingAsksOnlyForUncopiedRows_data();
+    void closingAsksOnlyForUncopiedRows();
+    void returnInTheBoxesPressesNoButton_data();
+    void returnInTheBoxesPressesNoButton();
     void dictionaryIsNeverWritten();
     void laterDialogsSpeakFrench();
     void everyBehaviourWidgetIsNamed_data();
@@ -156,14 +159,96 @@ void TestStartup::toolTipsOnlyForChildren()
     QTRY_VERIFY(!QToolTip::isVisible());
 }
 
-void TestStartup::escapeClosesWindow()
+void TestStartup::closingAsksOnlyForUncopiedRows_data()
 {
+    QTest::addColumn<bool>("byEscape");
+    QTest::addColumn<QString>("before"); // what the doctor did: R records, C copies, A changes the row's ALD
+    QTest::addColumn<QString>("answer"); // the button pressed in the question, if one comes
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("closed");
+    QTest::newRow("empty table") << true << ""
+                                 << "" << false << true;
+    QTest::newRow("uncopied, stay") << true << "R"
+                                    << "Ne pas fermer" << true << false;
+    QTest::newRow("uncopied, close box, stay") << false << "R"
+                                               << "Ne pas fermer" << true << false;
+    QTest::newRow("uncopied, leave") << true << "R"
+                                     << "Fermer sans copier" << true << true;
+    QTest::newRow("copied") << true << "RC"
+                            << "" << false << true;
+    QTest::newRow("copied, close box") << false << "RC"
+                                       << "" << false << true;
+    QTest::newRow("changed after the copy") << true << "RCA"
+                                            << "Ne pas fermer" << true << false;
+    QTest::newRow("reset after recording") << true << "RE"
+                                           << "" << false << true;
+}
+
+void TestStartup::closingAsksOnlyForUncopiedRows()
+{
+    QFETCH(bool, byEscape);
+    QFETCH(QString, before);
+    QFETCH(QString, answer);
+    QFETCH(bool, asked);
+    QFETCH(bool, closed);
     QVERIFY(!testkit::useDictionary(QString::fromUtf8(kSql)).isEmpty());
     Quorvel w;
     w.show();
-    QVERIFY(w.isVisible());
-    QTest::keyClick(&w, Qt::Key_Escape);
-    QVERIFY(!w.isVisible());
+    for (const QChar step : before) {
+        if (step == 'R')
+            QVERIFY(testkit::record(w, QStringLiteral("TOUX"), {}, "rdPos_A", "rdCodeP"));
+        else if (step == 'C')
+            testkit::click(w, "btCopyToClipboard1");
+        else if (step == 'A' && testkit::clickRow(testkit::table(w), 0))
+            testkit::click(w, "chkALD");
+        else if (step == 'E')
+            testkit::click(w, "btEffacer");
+    }
+    const int rows = testkit::rowCount(w);
+    testkit::ModalWatcher watcher(answer.isEmpty() ? testkit::ModalWatcher::Answer() : testkit::pressButton(answer));
+    if (byEscape)
+        QTest::keyClick(&w, Qt::Key_Escape);
+    else
+        w.close();
+    QCOMPARE(watcher.seen.size(), asked ? 1 : 0);
+    if (asked)
+        QVERIFY(watcher.seen.first().text.contains(QStringLiteral("pas été copiés")));
+    QCOMPARE(w.isVisible(), !closed);
+    QCOMPARE(testkit::rowCount(w), rows);
+}
+
+void TestStartup::returnInTheBoxesPressesNoButton_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    for (const char *box : {"txtSearchCriteria", "txtAge"}) {
+        QTest::addRow("%s Return", box) << box << int(Qt::Key_Return) << int(Qt::NoModifier);
+        QTest::addRow("%s keypad Enter", box) << box << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+    }
+}
+
+void TestStartup::returnInTheBoxesPressesNoButton()
+{
+    QFETCH(QString, box);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QVERIFY(!testkit::useDictionary(QString::fromUtf8(kSql)).isEmpty());
+    Quorvel w;
+    w.show();
+    QApplication::setActiveWindow(&w);
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QVERIFY(testkit::record(w, QStringLiteral("TOUX"), {}, "rdPos_A", "rdCodeP"));
+    auto *edit = testkit::widget<QLineEdit>(w, box);
+    edit->setFocus();
+    testkit::typeText(edit, box == QLatin1String("txtAge") ? QStringLiteral("40") : QStringLiteral("an"));
+    testkit::ModalWatcher watcher;
+    QTest::keyClick(edit, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(watcher.seen.size(), 0);
+    QCOMPARE(testkit::rowCount(w), 1);
+    // The typing is over: the focus goes to the RCs found, the first one shown when none was.
+    QCOMPARE(QApplication::focusWidget(), testkit::rcList(w));
+    QVERIFY(testkit::rcList(w)->currentItem());
 }
 
 void TestStartup::dictionaryIsNeverWritten()

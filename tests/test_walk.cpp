@@ -33,6 +33,8 @@ struct Reference {
     QHash<QString, QString> title;
     QHash<QString, QString> offered;        // position letters whose column is 1
     QHash<QString, QSet<QString>> cimTexts; // default code and every rule's CIM 10 text
+    // What the panes show for each RC: criterion ids in force, see-also RC ids, critical diagnoses' texts.
+    QHash<QString, QStringList> criteria, seeAlso, critical;
 };
 
 Reference readReference(const QString &path)
@@ -58,6 +60,17 @@ Reference readReference(const QString &path)
             ref.cimTexts[q.value(0).toString()]
                 << q.value(1).toString() + (second.isEmpty() ? QString() : QLatin1Char('/') + second);
         }
+        const QPair<QHash<QString, QStringList> *, const char *> panes[] = {
+            {&ref.criteria, "select ref_rc_id, ref_definition_seq from ref_definition where validite = 1"},
+            {&ref.seeAlso, "select l.ref_rc_id, l.voir_aussi_id from ref_l_rc_voir_aussi_rc l join ref_rc on "
+                           "ref_rc_seq = l.voir_aussi_id"},
+            {&ref.critical, "select l.ref_rc_id, d.dic_lib from ref_l_rc_dic l join ref_dic d on "
+                            "ref_dic_seq = l.ref_dic_id"}};
+        for (const auto &pane : panes) {
+            q.exec(QString::fromLatin1(pane.second));
+            while (q.next())
+                (*pane.first)[q.value(0).toString()] << q.value(1).toString();
+        }
     }
     QSqlDatabase::removeDatabase(QStringLiteral("walk_reference"));
     return ref;
@@ -81,7 +94,7 @@ public:
     bool step()
     {
         // Weights of the actions of act(), in its order: the form and the table more often than the resets.
-        static const int weights[] = {3, 1, 2, 2, 1, 1, 4, 3, 3, 3, 4, 4, 3, 1, 3, 3, 5, 2, 2, 1, 1, 1};
+        static const int weights[] = {3, 1, 2, 2, 1, 1, 4, 3, 3, 3, 4, 4, 3, 1, 3, 3, 5, 2, 2, 1, 1, 2, 2, 1};
         std::discrete_distribution<int> kind(std::begin(weights), std::end(weights));
         act(kind(rng));
         return check();
@@ -93,10 +106,15 @@ private:
     int pick(int n) { return n <= 0 ? 0 : std::uniform_int_distribution<int>(0, n - 1)(rng); }
     QListWidgetItem *anyItem(QListWidget *list) { return list->count() ? list->item(pick(list->count())) : nullptr; }
     QString firstId() { return rcList(w)->count() ? rcList(w)->item(0)->data(Qt::UserRole).toString() : QString(); }
+    void show(const QString &rcId)
+    {
+        shownRc = rcId;
+        titleRc = rcId;
+    }
     // An RC load other than a re-opening: the form shows that RC and no longer edits a row.
     void load(const QString &rcId)
     {
-        shownRc = rcId;
+        show(rcId);
         reopened = false;
         selected = -1;
     }
@@ -120,6 +138,15 @@ private:
     void answer(QWidget *modal);
     bool check();
     bool reportHoldsRows(const QString &report) const;
+    bool panesShowOneRc();
+    // A box that closes gives the focus back; a focused list without a current RC then makes its first one
+    // current, which loads it as any other current change does.
+    void followListAfterBox(QListWidgetItem *before)
+    {
+        QListWidgetItem *now = rcList(w)->currentItem();
+        if (now && now != before)
+            load(now->data(Qt::UserRole).toString());
+    }
 
     Quorvel &w;
     const Reference &ref;
@@ -129,6 +156,8 @@ private:
     int selected = -1;
     bool reopened = false;
     QString shownRc;
+    QString titleRc; // whose title the label shows: shownRc but after a see-also jump to an RC the list lacks
+    QList<QStringList> copiedRows; // the rows when the report was last copied
     bool keywordActive = false;
     QStringList answers; // how the boxes of the current action were answered
 };
@@ -178,16 +207,22 @@ void Walk::recordRc()
     for (const QStringList &r : rows)
         duplicate =
             duplicate || (r[7] == row[7] && r[1] == row[1] && r[2] == row[2] && r[5] == row[5] && r[6] == row[6]);
-    const bool possible = rcList(w)->currentItem() && !shownRc.isEmpty() && !duplicate;
+    const bool possible = !shownRc.isEmpty() && !duplicate;
 
     ModalWatcher watcher([this](QWidget *modal) { answer(modal); });
+    QListWidgetItem *current = rcList(w)->currentItem();
     click(w, "btAjouterRC");
+    followListAfterBox(current);
     const QList<ModalSeen> &seen = watcher.seen;
     const bool warned = !seen.isEmpty() && seen.first().className == QLatin1String("QMessageBox") &&
                         seen.first().text.startsWith(QStringLiteral("Veuilliez"));
     if (!possible || position.isEmpty() || followUp.isEmpty()) {
-        if (seen.size() != (possible ? 1 : 0) || (possible && !warned))
-            answers << QStringLiteral("MODEL: expected %1 warning, saw %2 boxes").arg(possible).arg(seen.size());
+        // Nothing is recorded, and one box says why.
+        const QString why = shownRc.isEmpty() ? QStringLiteral("choisissez d'abord un RC")
+                            : duplicate       ? QStringLiteral("déjà dans la consultation")
+                                              : QStringLiteral("Veuilliez");
+        if (seen.size() != 1 || !seen.first().text.contains(why))
+            answers << QStringLiteral("MODEL: expected one box saying '%1', saw %2").arg(why).arg(seen.size());
         return;
     }
     if (warned || (!seen.isEmpty() && seen.first().text.startsWith(QStringLiteral("Vous")) && followUp != "N"))
@@ -265,14 +300,22 @@ void Walk::act(int kind)
         load(firstId());
         break;
     case 6: // an RC clicked in the list, or a see-also RC
-    case 8:
+    case 8: {
         if (!(item = anyItem(kind == 6 ? list : widget<QListWidget>(w, "listeSynonymes"))))
             return;
         actions << (kind == 6 ? QStringLiteral("RC ") : QStringLiteral("see also ")) + item->text();
-        load(item->data(Qt::UserRole).toString());
+        const QString title = titleRc;
+        const QString id = item->data(Qt::UserRole).toString();
+        load(id);
         if (!clickItem(item->listWidget(), item))
             actions << QStringLiteral("MODEL: item not clickable");
+        bool listed = false;
+        for (int i = 0; i < list->count(); ++i)
+            listed = listed || list->item(i)->data(Qt::UserRole).toString() == id;
+        if (!listed) // a jump to an RC the list lacks keeps the title shown
+            titleRc = title;
         break;
+    }
     case 7: { // arrow key in the list
         const bool down = pick(2);
         actions << (down ? QStringLiteral("key down") : QStringLiteral("key up"));
@@ -339,7 +382,7 @@ void Walk::act(int kind)
         actions << QStringLiteral("row %1").arg(row);
         if (!clickRow(table(w), row))
             actions << QStringLiteral("MODEL: no row to click");
-        shownRc = rows[row][7];
+        show(rows[row][7]);
         selected = row;
         reopened = true;
         break;
@@ -363,7 +406,7 @@ void Walk::act(int kind)
             break;
         rows.removeAt(selected);
         if (!rows.isEmpty()) {
-            shownRc = rows[0][7];
+            show(rows[0][7]);
             selected = 0;
             reopened = true;
         } else if (list->count() > 0) {
@@ -372,20 +415,55 @@ void Walk::act(int kind)
             selected = -1;
         }
         break;
-    case 20: { // the "Résultat" tab, then back
-        actions << QStringLiteral("Résultat");
-        if (!clickTab(tabs(w), 1) || !reportHoldsRows(widget<QTextEdit>(w, "txtResult")->toPlainText()) ||
-            !clickTab(tabs(w), 0))
+    case 20: { // the "Résultat" tab, its copy button at times, then back
+        const bool copy = pick(2);
+        actions << (copy ? QStringLiteral("Résultat, copied") : QStringLiteral("Résultat"));
+        if (!clickTab(tabs(w), 1) || !reportHoldsRows(widget<QTextEdit>(w, "txtResult")->toPlainText()))
             actions << QStringLiteral("MODEL: report");
+        if (copy) {
+            click(w, "btCopyToClipboard");
+            if (!reportHoldsRows(QApplication::clipboard()->text()))
+                actions << QStringLiteral("MODEL: clipboard");
+            copiedRows = rows;
+        }
+        if (!clickTab(tabs(w), 0))
+            actions << QStringLiteral("MODEL: tab");
         break;
     }
-    default: {
+    case 21: { // whatever is selected, the copy holds every row (an empty report for an empty table)
         actions << QStringLiteral("Copier");
         QApplication::clipboard()->setText(QStringLiteral("avant"));
         click(w, "btCopyToClipboard1");
-        const QString copied = QApplication::clipboard()->text();
-        if (selected >= 0 ? !reportHoldsRows(copied) : copied != QLatin1String("avant"))
+        if (!reportHoldsRows(QApplication::clipboard()->text()))
             actions << QStringLiteral("MODEL: clipboard");
+        copiedRows = rows;
+        break;
+    }
+    case 22: { // Return or keypad Enter in a box: the typing is over, the focus goes to the RCs found
+        const bool enter = pick(2);
+        QLineEdit *box = pick(2) ? keyword : age;
+        actions << (enter ? QStringLiteral("Enter in ") : QStringLiteral("Return in ")) + box->objectName();
+        item = list->currentItem();
+        box->setFocus();
+        ModalWatcher watcher([this](QWidget *modal) { answer(modal); });
+        QTest::keyClick(box, enter ? Qt::Key_Enter : Qt::Key_Return, enter ? Qt::KeypadModifier : Qt::NoModifier);
+        if (!watcher.seen.isEmpty() || w.focusWidget() != list)
+            actions << QStringLiteral("MODEL: Return pressed something");
+        if (list->currentItem() && list->currentItem() != item)
+            load(list->currentItem()->data(Qt::UserRole).toString());
+        break;
+    }
+    default: { // Escape: asks first when rows were not copied; the doctor keeps the window
+        const bool uncopied = !rows.isEmpty() && rows != copiedRows;
+        actions << (uncopied ? QStringLiteral("Escape, rows not copied") : QStringLiteral("Escape"));
+        ModalWatcher watcher(pressButton(QStringLiteral("Ne pas fermer")));
+        item = list->currentItem();
+        QTest::keyClick(&w, Qt::Key_Escape);
+        if (watcher.seen.size() != (uncopied ? 1 : 0) || w.isVisible() != uncopied)
+            actions << QStringLiteral("MODEL: closing asked %1 times").arg(watcher.seen.size());
+        if (!w.isVisible()) // closed as it should; the walk goes on with the same window
+            w.show();
+        followListAfterBox(item);
         break;
     }
     }
@@ -404,10 +482,47 @@ bool Walk::reportHoldsRows(const QString &report) const
     return !rows.isEmpty() || report.isEmpty();
 }
 
+static QStringList sorted(QStringList texts)
+{
+    texts.sort();
+    return texts;
+}
+
+bool Walk::panesShowOneRc()
+{
+    QStringList shown[2];
+    QListWidget *lists[] = {criteria(w), widget<QListWidget>(w, "listeSynonymes")};
+    for (int pane = 0; pane < 2; ++pane)
+        for (int i = 0; i < lists[pane]->count(); ++i)
+            shown[pane] << lists[pane]->item(i)->data(Qt::UserRole).toString();
+    QStringList critical;
+    const QAbstractItemModel *criticalModel = widget<QTableView>(w, "listCritique")->model();
+    for (int row = 0; row < criticalModel->rowCount(); ++row)
+        critical << criticalModel->index(row, 0).data().toString();
+    QString positions;
+    for (const char *name : kPositions)
+        positions += widget<QRadioButton>(w, name)->isHidden() ? QString() : QString(QLatin1Char(name[6]));
+    const QString title = QStringLiteral(": ") + ref.title.value(titleRc) + QStringLiteral("</center>");
+    QString wrong;
+    if (sorted(shown[0]) != sorted(ref.criteria.value(shownRc)))
+        wrong = QStringLiteral("criteria");
+    else if (sorted(shown[1]) != sorted(ref.seeAlso.value(shownRc)))
+        wrong = QStringLiteral("see-also list");
+    else if (sorted(critical) != sorted(ref.critical.value(shownRc)))
+        wrong = QStringLiteral("critical diagnoses");
+    else if (!shownRc.isEmpty() && positions != ref.offered.value(shownRc))
+        wrong = QStringLiteral("positions");
+    else if (!rcTitle(w).endsWith(title))
+        wrong = QStringLiteral("title ") + rcTitle(w);
+    return wrong.isEmpty() || fail(QStringLiteral("the %1 belong to no RC %2").arg(wrong, shownRc));
+}
+
 bool Walk::check()
 {
     if (!actions.isEmpty() && actions.last().contains(QStringLiteral("MODEL:")))
         return fail(actions.last());
+    if (!panesShowOneRc())
+        return false;
     if (rowCount(w) != rows.size())
         return fail(QStringLiteral("%1 rows in the table, %2 in the model").arg(rowCount(w)).arg(rows.size()));
     for (int row = 0; row < rows.size(); ++row) {
@@ -450,6 +565,7 @@ void TestWalk::walksKeepTheTableTrue()
         const quint32 seed = replay ? quint32(replay) : quint32(i + 1);
         Quorvel w;
         w.show();
+        QApplication::setActiveWindow(&w);
         LogCapture log;
         Walk walk(w, ref, seed);
         for (int s = 0; s < steps; ++s) {

@@ -12,7 +12,9 @@
 #include <QAbstractButton>
 #include <QHeaderView>
 #include <QIntValidator>
+#include <QKeyEvent>
 #include <QListWidgetItem>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QSqlDatabase>
@@ -89,6 +91,43 @@ bool Quorvel::event(QEvent *e)
         return true;
     }
     return QWidget::event(e);
+}
+
+void Quorvel::keyPressEvent(QKeyEvent *e)
+{
+    // A dialog presses a push button for Return in any other widget: from the keyword box that button is
+    // "Réinitialiser", which empties the consultation. Return there ends the typing and goes to the RCs found; a
+    // focused push button handles Return itself and never gets here.
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        if (focusWidget() == ui->txtSearchCriteria || focusWidget() == ui->txtAge) {
+            QListWidget *list = ui->List_RefRC;
+            list->setFocus(Qt::TabFocusReason);
+            if (!list->currentItem() && list->count() > 0)
+                list->setCurrentRow(0);
+        }
+        e->accept();
+        return;
+    }
+    QDialog::keyPressEvent(e);
+}
+
+void Quorvel::reject()
+{
+    if (hasUncopiedRows()) {
+        QMessageBox box(this);
+        box.setIcon(QMessageBox::Question);
+        box.setWindowTitle(QStringLiteral("Quorvel"));
+        box.setText(QStringLiteral("La consultation contient des RC qui n'ont pas été copiés dans le presse-papiers."));
+        box.setInformativeText(QStringLiteral("Fermer Quorvel et perdre ces RC ?"));
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.button(QMessageBox::Yes)->setText(QStringLiteral("Fermer sans copier"));
+        box.button(QMessageBox::No)->setText(QStringLiteral("Ne pas fermer"));
+        box.setDefaultButton(QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
+        if (box.exec() != QMessageBox::Yes)
+            return;
+    }
+    QDialog::reject();
 }
 
 void Quorvel::mousePressEvent(QMouseEvent *e)

@@ -15,6 +15,7 @@
 class QAbstractButton;
 class QCheckBox;
 class QEvent;
+class QKeyEvent;
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
@@ -41,8 +42,13 @@ public:
     explicit Quorvel(QWidget *parent = nullptr);
     ~Quorvel() override;
 
+public slots:
+    // Escape and the close box both end here: a consultation not yet copied is lost only if the doctor says so.
+    void reject() override;
+
 protected:
     bool event(QEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override;
     void mousePressEvent(QMouseEvent *e) override;
 
 private slots:
@@ -147,7 +153,8 @@ private:
     // --- editing recorded rows (session/editing.cpp)
     void reopenRow(int row);
     // Makes the RC of a re-opened row the list's current one, refilling the list with every RC if it must.
-    void showRowRcInList(int rcId);
+    // True when that ran the RC load; false when the RC already was the list's current one.
+    bool showRowRcInList(int rcId);
     // Ticks the row's criteria and checks its position, follow-up code and flags.
     void restoreRowChoices(int row);
     // Any RC load other than the re-opening itself: the form no longer shows a recorded row.
@@ -161,6 +168,11 @@ private:
 
     // --- report and clipboard (session/report.cpp)
     void buildReport();
+    // Puts a report on the clipboard; the table's rows then count as copied.
+    void copyReport(const QString &text);
+    // True when the table holds rows that differ from those of the last copy.
+    bool hasUncopiedRows() const;
+    QStringList sessionSnapshot() const;
     QStringList sortCriteriaByOrder(const QStringList &ids);
     int criterionOrder(const QString &id);
 
@@ -180,6 +192,8 @@ private:
     // True while reopenRow makes the row's RC current: that RC load belongs to the re-opening.
     bool reopeningRow = false;
     int sessionRowCount = 0;
+    // The table's rows as they were when the report was last copied.
+    QStringList copiedRows;
     QSqlDatabase db;
     QString connectionName;
     QString databasePath;

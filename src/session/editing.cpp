@@ -29,13 +29,22 @@ void Quorvel::reopenRow(int row)
     ui->btDown->setEnabled(row + 1 != sessionRowCount);
 
     const int id = sessionModel->data(sessionModel->index(row, session::RcId)).toInt();
-    showRowRcInList(id);
-    fillCriteriaFor(ui->List_Criteres, id);
+    const bool loaded = showRowRcInList(id);
     currentRcId = id;
+    if (!loaded) {
+        // The list already had this RC current, yet a see-also jump may have shown another one since: every pane
+        // must show the row's RC.
+        const QListWidgetItem *item = ui->List_RefRC->currentItem();
+        const QString title =
+            item && item->data(browse::kIdRole).toInt() == id ? item->text() : sessionCell(row, session::Title);
+        ui->txtTitreRc->setText(browse::titleText(browse::kTitleFromList, title));
+        fillRelatedPanes(id);
+    }
+    fillCriteriaFor(ui->List_Criteres, id);
     restoreRowChoices(row);
 }
 
-void Quorvel::showRowRcInList(int rcId)
+bool Quorvel::showRowRcInList(int rcId)
 {
     QListWidget *rcList = ui->List_RefRC;
     QListWidgetItem *found = nullptr;
@@ -46,15 +55,18 @@ void Quorvel::showRowRcInList(int rcId)
     // Making the RC current runs the RC load, which clears the form; the row's values are restored afterwards.
     QScopedValueRollback<bool> reopening(reopeningRow, true);
     if (found) {
+        const bool changes = rcList->currentItem() != found;
         rcList->setCurrentItem(found);
         rcList->scrollToItem(found, QAbstractItemView::EnsureVisible);
-    } else {
-        // The RC is hidden by a keyword or profile list: only the full list is sure to hold it.
-        loadAllRcs(rcList);
-        rcList->setCurrentItem(rcItemMap->value(rcId, nullptr));
-        if (rcList->count() > 0)
-            rcList->scrollToItem(rcList->item(0));
+        return changes;
     }
+    // The RC is hidden by a keyword or profile list: only the full list is sure to hold it.
+    loadAllRcs(rcList);
+    QListWidgetItem *full = rcItemMap->value(rcId, nullptr);
+    rcList->setCurrentItem(full);
+    if (rcList->count() > 0)
+        rcList->scrollToItem(rcList->item(0));
+    return full && rcList->currentItem() == full;
 }
 
 void Quorvel::restoreRowChoices(int row)

@@ -58,6 +58,11 @@ const QString kIncompleteCriteria =
 const QString kChoiceTitle = QStringLiteral("Choix du code CIM10");
 const QString kChoiceLabel = QStringLiteral("Veuilliez sélectionner le code CIM10 ");
 const QString kRecordingIcon = QStringLiteral(":/images/chouette-2015.jpg");
+const QString kNoRcShown = QStringLiteral("Aucun RC n'est affiché : choisissez d'abord un RC dans la liste.");
+const QString kAlreadyRecorded =
+    QStringLiteral("Ce RC est déjà dans la consultation avec ces choix (position, code suivi, asymptomatique et "
+                   "critères) : il n'a pas été enregistré une seconde fois.\n\nPour changer une ligne (l'ALD par "
+                   "exemple), cliquez sur elle dans le tableau puis modifiez-la.");
 
 // A hidden radio is a choice the RC does not offer and the doctor cannot see: it never counts.
 QString checkedLetter(const QList<QPair<QString, QRadioButton *>> &buttons)
@@ -110,10 +115,15 @@ QString recordedTitle(QListWidget *list, const QSqlDatabase &db, int rcId)
 
 void Quorvel::on_btAjouterRC_clicked()
 {
-    if (!ui->List_RefRC->currentItem())
+    // The form, not the list, says which RC is recorded: a keyword refill leaves the list without a current item
+    // while the form still shows the RC and the doctor's choices.
+    if (currentRcId.toString().isEmpty()) {
+        warnNotRecorded(kNoRcShown);
         return;
-    if (currentRcId.toString().isEmpty())
-        return;
+    }
+    // The boxes below give the focus back when they close, and a focused list without a current item then loads
+    // its first RC: the row is the RC the doctor chose the codes for, whatever the form shows by then.
+    const QVariant rcId = currentRcId;
 
     QStringList ticked;
     const QList<QListWidgetItem *> selectedCriteria = ui->List_Criteres->selectedItems();
@@ -132,8 +142,10 @@ void Quorvel::on_btAjouterRC_clicked()
     row[session::CriteriaList] = ticked.join(QLatin1Char(','));
 
     // Pressing the button twice must not record the same finding twice.
-    if (isDuplicateRow(position, followUp, row[session::Asymptomatic].toString(), row[session::Criteria].toString()))
+    if (isDuplicateRow(position, followUp, row[session::Asymptomatic].toString(), row[session::Criteria].toString())) {
+        warnNotRecorded(kAlreadyRecorded);
         return;
+    }
     if (!choicesAccepted(position, followUp, ticked))
         return;
     QString cim;
@@ -142,8 +154,8 @@ void Quorvel::on_btAjouterRC_clicked()
         return;
     row[session::Cim] = cim;
     row[session::Cisp] = cisp;
-    row[session::Title] = recordedTitle(ui->List_RefRC, db, currentRcId.toInt());
-    row[session::RcId] = currentRcId;
+    row[session::Title] = recordedTitle(ui->List_RefRC, db, rcId.toInt());
+    row[session::RcId] = rcId;
     appendSessionRow(row);
 }
 

@@ -40,11 +40,6 @@ std::optional<QString> criterionText(const QSqlDatabase &db, const QString &id)
     return row->first().toString();
 }
 
-void copyToClipboard(const QString &text)
-{
-    QApplication::clipboard()->setText(text, QClipboard::Clipboard);
-}
-
 } // namespace
 
 void Quorvel::on_tabWidget_tabBarClicked(int index)
@@ -56,17 +51,38 @@ void Quorvel::on_tabWidget_tabBarClicked(int index)
 void Quorvel::on_btCopyToClipboard_clicked()
 {
     // The box's own text, so whatever the doctor typed into the report is copied too.
-    copyToClipboard(ui->txtResult->toPlainText());
+    copyReport(ui->txtResult->toPlainText());
 }
 
 void Quorvel::on_btCopyToClipboard1_clicked()
 {
-    QTableView *view = ui->tableView;
-    const QModelIndex current = view->currentIndex();
-    if (!current.isValid() || !view->selectionModel()->isSelected(current))
-        return;
+    // The report covers every row whatever is selected; copying nothing would leave the previous patient's text
+    // on the clipboard for the doctor to paste.
     buildReport();
-    copyToClipboard(ui->txtResult->toPlainText());
+    copyReport(ui->txtResult->toPlainText());
+}
+
+void Quorvel::copyReport(const QString &text)
+{
+    QApplication::clipboard()->setText(text, QClipboard::Clipboard);
+    copiedRows = sessionSnapshot();
+}
+
+QStringList Quorvel::sessionSnapshot() const
+{
+    QStringList rows;
+    for (int row = 0; row < sessionModel->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < session::ColumnCount; ++column)
+            cells << sessionCell(row, column);
+        rows << cells.join(QChar::Null);
+    }
+    return rows;
+}
+
+bool Quorvel::hasUncopiedRows() const
+{
+    return sessionModel->rowCount() > 0 && sessionSnapshot() != copiedRows;
 }
 
 void Quorvel::buildReport()
