@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QRadioButton>
+#include <QTableView>
 
 using namespace testkit;
 
@@ -30,6 +32,37 @@ private slots:
     void init() { QVERIFY(!useDictionary(QString::fromUtf8(kSql)).isEmpty()); }
     void cleanup() { QVERIFY(!QApplication::activeModalWidget()); }
     void wholeConsultation();
+    void keyboardOnlyConsultation();
+    void tabLeavesTheTablesAndReachesThePositions();
+};
+
+// Key presses sent where the focus is, counted, as a doctor without a mouse makes them.
+class Keyboard
+{
+public:
+    explicit Keyboard(QWidget &window) : window(window)
+    {
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+    }
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        ++count;
+        // The offscreen screen has no window manager to give the window back its activation once a box closes.
+        if (!QApplication::activeWindow())
+            QApplication::setActiveWindow(&window);
+        QWidget *focus = QApplication::focusWidget();
+        QTest::keyClick(focus ? focus : QApplication::activeWindow(), key, modifiers);
+    }
+    // Tab until the focus is on `target`; false when it is not reached within `limit` presses.
+    bool tabTo(const QWidget *target, int limit = 8)
+    {
+        for (int i = 0; i < limit && QApplication::focusWidget() != target; ++i)
+            press(Qt::Key_Tab);
+        return QApplication::focusWidget() == target;
+    }
+    int count = 0;
+    QWidget &window;
 };
 
 void TestConsultation::wholeConsultation()
@@ -88,6 +121,68 @@ void TestConsultation::wholeConsultation()
                             " adénopathie cervicale\n"
                             "\n"));
     QCOMPARE(watcher.seen.size(), 2);
+}
+
+void TestConsultation::keyboardOnlyConsultation()
+{
+    Quorvel w;
+    w.show();
+    Keyboard keys(w);
+    widget<QLineEdit>(w, "txtSearchCriteria")->setFocus();
+    // The code choice, made active as a desktop does: the first Return takes the inline completion of the entry it
+    // proposes (the whole text is selected), the second accepts it.
+    ModalWatcher watcher([&keys](QWidget *modal) {
+        QApplication::setActiveWindow(modal);
+        keys.press(Qt::Key_Return);
+        keys.press(Qt::Key_Return);
+    });
+
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("ang"));
+    keys.press(Qt::Key_Return); // to the RCs found, the first one shown
+    QCOMPARE(rcTitle(w), QStringLiteral("<center> Définition du RC : Angine</center>"));
+    QVERIFY(keys.tabTo(criteria(w)));
+    keys.press(Qt::Key_Space);
+    keys.press(Qt::Key_Down);
+    keys.press(Qt::Key_Space);
+    QVERIFY(keys.tabTo(widget<QRadioButton>(w, "rdPos_A")));
+    keys.press(Qt::Key_Down); // the arrows move within a group of radios, the space bar checks
+    keys.press(Qt::Key_Space);
+    QVERIFY(keys.tabTo(widget<QRadioButton>(w, "rdCodeN")));
+    keys.press(Qt::Key_Down);
+    keys.press(Qt::Key_Space);
+    QVERIFY(keys.tabTo(widget<QWidget>(w, "btAjouterRC")));
+    keys.press(Qt::Key_Return);
+    QCOMPARE(watcher.seen.size(), 1);
+    QCOMPARE(watcher.forcedClosures, 0);
+    QCOMPARE(rowCells(w, 0).mid(0, 5), QStringList({"Angine", "B", "P", "J02.0", "R72"}));
+
+    keys.press(Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(tabs(w)->currentIndex(), 1);
+    QVERIFY(keys.tabTo(widget<QWidget>(w, "btCopyToClipboard")));
+    keys.press(Qt::Key_Space);
+    QCOMPARE(QApplication::clipboard()->text(),
+             QStringLiteral(" Angine (B, P)  ALD : Non   CODE CIM 10 : J02.0  CODE CISP : R72\n"
+                            " odynophagie\n fièvre\n\n"));
+    qInfo("keyboard consultation: %d key presses besides the keyword's letters", keys.count);
+    QVERIFY2(keys.count <= 25, qPrintable(QString::number(keys.count)));
+}
+
+void TestConsultation::tabLeavesTheTablesAndReachesThePositions()
+{
+    Quorvel w;
+    w.show();
+    Keyboard keys(w);
+    QVERIFY(record(w, QStringLiteral("Lombalgie"), {}, "rdPos_Z", "rdCodeR"));
+    // Z was checked last and Angine does not offer it: the group must still have a stop Tab can reach.
+    QVERIFY(clickItem(rcList(w), QStringLiteral("Angine")));
+    for (const char *name : {"tableView", "listCritique"}) {
+        widget<QWidget>(w, name)->setFocus();
+        keys.press(Qt::Key_Tab);
+        QVERIFY2(QApplication::focusWidget() != widget<QWidget>(w, name), name);
+    }
+    widget<QWidget>(w, "listCritique")->setFocus();
+    QVERIFY(keys.tabTo(widget<QRadioButton>(w, "rdPos_A"), 1));
+    QVERIFY(keys.tabTo(widget<QRadioButton>(w, "rdCodeN"), 1));
 }
 
 QTEST_MAIN(TestConsultation)

@@ -141,6 +141,14 @@ private:
     bool panesShowOneRc();
     // A box that closes gives the focus back; a focused list without a current RC then makes its first one
     // current, which loads it as any other current change does.
+    // A button pressed with the mouse takes the focus, as the doctor's click does.
+    void press(const char *name)
+    {
+        auto *button = widget<QWidget>(w, name);
+        if (button->focusPolicy() & Qt::ClickFocus)
+            button->setFocus(Qt::MouseFocusReason);
+        click(w, name);
+    }
     void followListAfterBox(QListWidgetItem *before)
     {
         QListWidgetItem *now = rcList(w)->currentItem();
@@ -211,7 +219,7 @@ void Walk::recordRc()
 
     ModalWatcher watcher([this](QWidget *modal) { answer(modal); });
     QListWidgetItem *current = rcList(w)->currentItem();
-    click(w, "btAjouterRC");
+    press("btAjouterRC");
     followListAfterBox(current);
     const QList<ModalSeen> &seen = watcher.seen;
     const bool warned = !seen.isEmpty() && seen.first().className == QLatin1String("QMessageBox") &&
@@ -263,7 +271,7 @@ void Walk::act(int kind)
     }
     case 1:
         actions << QStringLiteral("title only");
-        click(w, "onlytitreCk");
+        press("onlytitreCk");
         break;
     case 2: { // age typed or cleared: without a keyword, the profile list shows its first RC
         static const QStringList ages = {"3", "17", "45", "80", "125", ""};
@@ -278,7 +286,7 @@ void Walk::act(int kind)
     case 3: {
         const char *sex = pick(2) ? "rbHomme" : "rbFemme";
         actions << QString::fromLatin1(sex);
-        click(w, sex);
+        press(sex);
         if (keyword->text().isEmpty())
             load(firstId());
         break;
@@ -287,14 +295,14 @@ void Walk::act(int kind)
         actions << QStringLiteral("Effacer profil");
         const bool profile = !age->text().isEmpty() || widget<QRadioButton>(w, "rbHomme")->isChecked() ||
                              widget<QRadioButton>(w, "rbFemme")->isChecked();
-        click(w, "btEffacerProfilPatient");
+        press("btEffacerProfilPatient");
         if (profile)
             load(firstId());
         break;
     }
     case 5:
         actions << QStringLiteral("Réinitialiser");
-        click(w, "btEffacer");
+        press("btEffacer");
         rows.clear();
         keywordActive = false;
         load(firstId());
@@ -341,14 +349,14 @@ void Walk::act(int kind)
             return;
         const char *name = visible.at(pick(visible.size()));
         actions << QString::fromLatin1(name);
-        click(w, name);
+        press(name);
         write(1, QString(QLatin1Char(name[6])));
         break;
     }
     case 11: {
         const char *name = kFollowUps[pick(3)];
         actions << QString::fromLatin1(name);
-        click(w, name);
+        press(name);
         write(2, QString(QLatin1Char(name[6])));
         break;
     }
@@ -362,7 +370,7 @@ void Walk::act(int kind)
     }
     case 13:
         actions << QStringLiteral("Version 2015 - 1");
-        click(w, "btAucunCritere");
+        press("btAucunCritere");
         break;
     case 14: // a position and a follow-up code chosen just before recording, as a doctor mostly does
         act(10);
@@ -392,7 +400,7 @@ void Walk::act(int kind)
         const char *name = kind == 17 ? "btUp" : "btDown";
         actions << QString::fromLatin1(name);
         const bool enabled = widget<QPushButton>(w, name)->isEnabled();
-        click(w, name);
+        press(name);
         if (enabled && kind == 17 && selected > 0)
             move(-1);
         else if (enabled && kind == 18 && selected >= 0 && selected < rows.size() - 1)
@@ -401,7 +409,7 @@ void Walk::act(int kind)
     }
     case 19: // deleting re-opens the first row; deleting the last row shows the list's first RC
         actions << QStringLiteral("Supprimer un RC");
-        click(w, "btSupprimerRC");
+        press("btSupprimerRC");
         if (selected < 0)
             break;
         rows.removeAt(selected);
@@ -421,7 +429,7 @@ void Walk::act(int kind)
         if (!clickTab(tabs(w), 1) || !reportHoldsRows(widget<QTextEdit>(w, "txtResult")->toPlainText()))
             actions << QStringLiteral("MODEL: report");
         if (copy) {
-            click(w, "btCopyToClipboard");
+            press("btCopyToClipboard");
             if (!reportHoldsRows(QApplication::clipboard()->text()))
                 actions << QStringLiteral("MODEL: clipboard");
             copiedRows = rows;
@@ -433,7 +441,7 @@ void Walk::act(int kind)
     case 21: { // whatever is selected, the copy holds every row (an empty report for an empty table)
         actions << QStringLiteral("Copier");
         QApplication::clipboard()->setText(QStringLiteral("avant"));
-        click(w, "btCopyToClipboard1");
+        press("btCopyToClipboard1");
         if (!reportHoldsRows(QApplication::clipboard()->text()))
             actions << QStringLiteral("MODEL: clipboard");
         copiedRows = rows;

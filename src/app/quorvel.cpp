@@ -19,6 +19,7 @@
 #include <QPixmap>
 #include <QSqlDatabase>
 #include <QStandardItemModel>
+#include <QTextEdit>
 #include <QToolTip>
 
 Quorvel::Quorvel(QWidget *parent) : QDialog(parent)
@@ -49,6 +50,9 @@ Quorvel::Quorvel(QWidget *parent) : QDialog(parent)
     ui->listCritique->verticalHeader()->hide();
     ui->listCritique->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ui->listCritique->setSelectionMode(QAbstractItemView::SingleSelection);
+    ui->listCritique->setTabKeyNavigation(false);
+    // A tab character has no place in a report for the patient file; Tab moves on to the copy button.
+    ui->txtResult->setTabChangesFocus(true);
     // The bold window font raises the header's minimum above the row height; lower it so the height holds.
     ui->listCritique->verticalHeader()->setMinimumSectionSize(kRowHeight);
     ui->listCritique->verticalHeader()->setDefaultSectionSize(kRowHeight);

@@ -27,6 +27,26 @@ const QString kCriteriaForSql =
 const QString kPositionsSql = QStringLiteral("select pa,pb,pc,pd,pz from ref_rc where ref_rc_seq = %1");
 const QString kPonderSql = QStringLiteral("SELECT ref_ponder_id  FROM ref_definition   WHERE ref_definition_seq= %1 ");
 
+// An exclusive group keeps one tab stop, on the radio checked last; once that radio is hidden for the RC shown, Tab
+// would skip the whole group. The stop goes to the checked visible radio, else to the first visible one.
+void keepTabStopVisible(const QList<QPair<QString, QRadioButton *>> &group)
+{
+    QRadioButton *stop = nullptr;
+    for (const auto &radio : group) {
+        if (!radio.second->isHidden() && radio.second->isChecked())
+            stop = radio.second;
+    }
+    for (int i = 0; i < group.size() && !stop; ++i) {
+        if (!group.at(i).second->isHidden())
+            stop = group.at(i).second;
+    }
+    for (const auto &radio : group) {
+        const Qt::FocusPolicy policy = radio.second->focusPolicy();
+        radio.second->setFocusPolicy(radio.second == stop ? Qt::FocusPolicy(policy | Qt::TabFocus)
+                                                          : Qt::FocusPolicy(policy & ~Qt::TabFocus));
+    }
+}
+
 } // namespace
 
 void Quorvel::fillCriteriaWith(QListWidget *list, const QString &sql, const QString &failurePrefix)
@@ -77,6 +97,7 @@ void Quorvel::showPositions(int rcId, QRadioButton *a, QRadioButton *b, QRadioBu
             buttons[i]->hide();
         }
     }
+    keepTabStopVisible(positionButtons());
 }
 
 int Quorvel::ponderClass(const QString &criterionId)
@@ -106,6 +127,8 @@ void Quorvel::uncheckChoices(AldBox ald)
     ui->chkAsymptomique->setChecked(false);
     if (ald == AldBox::Clear)
         ui->chkALD->setChecked(false);
+    keepTabStopVisible(positionButtons());
+    keepTabStopVisible(followUpButtons());
 }
 
 void Quorvel::fillRelatedPanes(int rcId)

@@ -50,6 +50,8 @@ void Quorvel::setupSessionTable()
     // A row is changed through the form once re-opened, never by typing in a cell.
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Tab would otherwise walk the cells for ever; the arrow keys move between rows.
+    view->setTabKeyNavigation(false);
     view->setStyleSheet(QStringLiteral(" QTableView{ background-color: rgb(222,233,234);} QHeaderView::section { "
                                        "background-color: rgb(22,91,160); color: white;};"));
     // The headers' own minimums follow the bold window font: they would raise the rows above their height and
