@@ -249,6 +249,7 @@ void TestStartup::returnInTheBoxesPressesNoButton()
     // The typing is over: the focus goes to the RCs found, the first one shown when none was.
     QCOMPARE(QApplication::focusWidget(), testkit::rcList(w));
     QVERIFY(testkit::rcList(w)->currentItem());
+    QCOMPARE(testkit::rcList(w)->selectedItems(), {testkit::rcList(w)->currentItem()});
 }
 
 void TestStartup::dictionaryIsNeverWritten()

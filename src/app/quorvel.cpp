@@ -104,10 +104,11 @@ void Quorvel::keyPressEvent(QKeyEvent *e)
     // focused push button handles Return itself and never gets here.
     if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
         if (focusWidget() == ui->txtSearchCriteria || focusWidget() == ui->txtAge) {
+            // The first RC is made current before the focus arrives, so that it is selected too.
             QListWidget *list = ui->List_RefRC;
-            list->setFocus(Qt::TabFocusReason);
             if (!list->currentItem() && list->count() > 0)
                 list->setCurrentRow(0);
+            list->setFocus(Qt::TabFocusReason);
         }
         e->accept();
         return;
