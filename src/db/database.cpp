@@ -4,8 +4,12 @@
 #include "db/database.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QUrl>
+#include <QUrlQuery>
 
 Q_LOGGING_CATEGORY(lcSql, "quorvel.sql")
 Q_LOGGING_CATEGORY(lcTrace, "quorvel.trace")
@@ -18,16 +22,99 @@ QString appFilePath(const QString &fileName)
     return QCoreApplication::applicationDirPath() + QLatin1Char('/') + fileName;
 }
 
-QSqlDatabase openReadOnly(const QString &path, const QString &connectionName)
+namespace
 {
-    QSqlDatabase db = QSqlDatabase::addDatabase(kDriver, connectionName);
-    db.setDatabaseName(path);
+
+// SQLite's primary result codes that say the ordinary road was refused a lock, a side file or a write.
+constexpr int kSqliteBusy = 5;
+constexpr int kSqliteReadOnly = 8;
+constexpr int kSqliteIoError = 10;
+constexpr int kSqliteCantOpen = 14;
+
+const QString kImmutableQuery = QStringLiteral("mode=ro&immutable=1");
+// readonly_shm: the ordinary road may map a writer's shared-memory file, never create one.
+const QString kSharedQuery = QStringLiteral("mode=ro&readonly_shm=1");
+
+void openAs(QSqlDatabase &db, const QString &path, ReadMode mode)
+{
+    db.setDatabaseName(readUri(path, mode));
     db.setConnectOptions(kConnectOptions);
     db.open();
+}
+
+// The primary SQLite code of the first read's failure, 0 when the file reads. SQLite opens lazily: only a
+// statement that reads the schema meets the locks and side files the ordinary road needs.
+int firstReadFailure(const QSqlDatabase &db)
+{
+    QSqlQuery probe(db);
+    if (probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) && probe.next())
+        return 0;
+    return probe.lastError().nativeErrorCode().toInt() & 0xff;
+}
+
+} // namespace
+
+QString readUri(const QString &path, ReadMode mode)
+{
+    QUrl url = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
+    url.setQuery(mode == ReadMode::Immutable ? kImmutableQuery : kSharedQuery);
+    return url.toString(QUrl::FullyEncoded);
+}
+
+bool walHeader(const QByteArray &header)
+{
+    // Bytes 18 and 19 are the file format's write and read versions: 2 in WAL mode, 1 otherwise.
+    static const QByteArray magic("SQLite format 3", 16);
+    return header.size() >= 20 && header.startsWith(magic) && (header.at(18) == 2 || header.at(19) == 2);
+}
+
+bool inWalMode(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && walHeader(file.read(20));
+}
+
+ReadMode firstReadMode(bool walFile, bool walLogExists)
+{
+    return walFile && !walLogExists ? ReadMode::Immutable : ReadMode::Shared;
+}
+
+bool immutableRetry(int primaryCode, qint64 walLogSize, qint64 rollbackJournalSize)
+{
+    // A log or journal with content may hold committed changes, or half a transaction to undo: the file alone
+    // would then be read as it never was, so the ordinary road's failure stands.
+    if (walLogSize > 0 || rollbackJournalSize > 0)
+        return false;
+    return primaryCode == kSqliteBusy || primaryCode == kSqliteReadOnly || primaryCode == kSqliteIoError ||
+           primaryCode == kSqliteCantOpen;
+}
+
+QSqlDatabase openReadOnly(const QString &path, const QString &connectionName)
+{
+    const QString walLog = path + QStringLiteral("-wal");
+    const ReadMode first = firstReadMode(inWalMode(path), QFileInfo::exists(walLog));
+    QSqlDatabase db = QSqlDatabase::addDatabase(kDriver, connectionName);
+    openAs(db, path, first);
+    if (first == ReadMode::Shared && db.isOpen()) {
+        const int failure = firstReadFailure(db);
+        if (failure != 0 &&
+            immutableRetry(failure, QFileInfo(walLog).size(), QFileInfo(path + QStringLiteral("-journal")).size())) {
+            db.close();
+            openAs(db, path, ReadMode::Immutable);
+        }
+    }
     return db;
 }
 
-bool forEachRow(const QSqlDatabase &db, const QString &sql, const RowReader &read, const QString &failurePrefix)
+ReadMode readMode(const QSqlDatabase &db)
+{
+    return QUrlQuery(QUrl(db.databaseName())).queryItemValue(QStringLiteral("immutable")) == QLatin1String("1")
+               ? ReadMode::Immutable
+               : ReadMode::Shared;
+}
+
+bool forEachRow(const QSqlDatabase &db, const QString &sql, const RowReader &read, const QString &failurePrefix,
+                QString *failure)
 {
     QSqlQuery query(db);
     query.setForwardOnly(true);
@@ -39,10 +126,12 @@ bool forEachRow(const QSqlDatabase &db, const QString &sql, const RowReader &rea
             return true;
     }
     // On a connection that never opened the driver reports nothing: an empty line would hide why the lists stay empty.
-    const QString error = query.lastError().text();
-    qCDebug(lcSql).noquote() << failurePrefix + (error.trimmed().isEmpty()
-                                                     ? QStringLiteral("Dictionary not open: statement not run")
-                                                     : error);
+    QString error = query.lastError().text();
+    if (error.trimmed().isEmpty())
+        error = QStringLiteral("Dictionary not open: statement not run");
+    qCDebug(lcSql).noquote() << failurePrefix + error;
+    if (failure)
+        *failure = error;
     return false;
 }
 
