@@ -61,47 +61,31 @@ QString readUri(const QString &path, ReadMode mode)
     return url.toString(QUrl::FullyEncoded);
 }
 
-bool walHeader(const QByteArray &header)
-{
-    // Bytes 18 and 19 are the file format's write and read versions: 2 in WAL mode, 1 otherwise.
-    static const QByteArray magic("SQLite format 3", 16);
-    return header.size() >= 20 && header.startsWith(magic) && (header.at(18) == 2 || header.at(19) == 2);
-}
-
 bool inWalMode(const QString &path)
 {
+    // Bytes 18 and 19 of the header are the file format's write and read versions: 2 in WAL mode, 1 otherwise.
+    static const QByteArray magic("SQLite format 3", 16);
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) && walHeader(file.read(20));
-}
-
-ReadMode firstReadMode(bool walFile, bool walLogExists)
-{
-    return walFile && !walLogExists ? ReadMode::Immutable : ReadMode::Shared;
-}
-
-bool immutableRetry(int primaryCode, qint64 walLogSize, qint64 rollbackJournalSize)
-{
-    // A log or journal with content may hold committed changes, or half a transaction to undo: the file alone
-    // would then be read as it never was, so the ordinary road's failure stands.
-    if (walLogSize > 0 || rollbackJournalSize > 0)
-        return false;
-    return primaryCode == kSqliteBusy || primaryCode == kSqliteReadOnly || primaryCode == kSqliteIoError ||
-           primaryCode == kSqliteCantOpen;
+    const QByteArray header = file.open(QIODevice::ReadOnly) ? file.read(20) : QByteArray();
+    return header.size() == 20 && header.startsWith(magic) && (header.at(18) == 2 || header.at(19) == 2);
 }
 
 QSqlDatabase openReadOnly(const QString &path, const QString &connectionName)
 {
     const QString walLog = path + QStringLiteral("-wal");
-    const ReadMode first = firstReadMode(inWalMode(path), QFileInfo::exists(walLog));
+    const ReadMode first = inWalMode(path) && !QFileInfo::exists(walLog) ? ReadMode::Immutable : ReadMode::Shared;
     QSqlDatabase db = QSqlDatabase::addDatabase(kDriver, connectionName);
     openAs(db, path, first);
-    if (first == ReadMode::Shared && db.isOpen()) {
-        const int failure = firstReadFailure(db);
-        if (failure != 0 &&
-            immutableRetry(failure, QFileInfo(walLog).size(), QFileInfo(path + QStringLiteral("-journal")).size())) {
-            db.close();
-            openAs(db, path, ReadMode::Immutable);
-        }
+    if (first == ReadMode::Immutable || !db.isOpen())
+        return db;
+    const int failure = firstReadFailure(db);
+    const bool refused =
+        failure == kSqliteBusy || failure == kSqliteReadOnly || failure == kSqliteIoError || failure == kSqliteCantOpen;
+    const bool journalWithContent =
+        QFileInfo(walLog).size() > 0 || QFileInfo(path + QStringLiteral("-journal")).size() > 0;
+    if (refused && !journalWithContent) {
+        db.close();
+        openAs(db, path, ReadMode::Immutable);
     }
     return db;
 }

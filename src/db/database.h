@@ -39,21 +39,18 @@ enum class ReadMode { Shared, Immutable };
 // The file: URI that opens `path` in `mode`, percent-encoded so that any file name reaches SQLite unchanged.
 QString readUri(const QString &path, ReadMode mode);
 
-// True when the bytes begin an SQLite file whose header says write-ahead-log journal mode.
-bool walHeader(const QByteArray &header);
-// The same, read from the file's first bytes (false for a file that cannot be read or is no SQLite file).
+// True when the file's header says write-ahead-log journal mode (false for a file that cannot be read or is no
+// SQLite file).
 bool inWalMode(const QString &path);
 
-// Which way the file is read first, from what lies on disk (no SQLite involved): a WAL file without its -wal
-// log is read as immutable at once, since SQLite's ordinary road would create the log, or fail where it cannot.
-ReadMode firstReadMode(bool walFile, bool walLogExists);
-// Whether a file whose ordinary read failed with SQLite's `primaryCode` is read again as immutable: only for a
-// refusal to lock or to write beside it, and only when no journal beside the file holds changes the file lacks.
-bool immutableRetry(int primaryCode, qint64 walLogSize, qint64 rollbackJournalSize);
-
-// Adds the named SQLite connection on `path`, read-only, and opens it: the ordinary road first, the file read as
-// immutable where that road cannot read it without writing beside it (see firstReadMode and immutableRetry).
-// The caller reads the error on failure; nothing is ever created or changed beside the file.
+// Adds the named SQLite connection on `path`, read-only, and opens it; the caller reads the error on failure.
+// Nothing is ever created or changed beside the file. The ordinary road is taken, except where it cannot read the
+// file without writing beside it; the file is then read as immutable:
+// - at once, for a WAL file with no -wal log beside it: the ordinary road would create the log and its index
+//   (even a read-only connection does, wherever it may), or fail where it may not;
+// - after the first statement failed with a refused lock, write or side file (busy, read-only, I/O error, cannot
+//   open), unless a -wal log or -journal with content lies beside the file: those may hold committed changes, or
+//   half a transaction to undo, that the file alone lacks, so the failure stands.
 QSqlDatabase openReadOnly(const QString &path, const QString &connectionName);
 
 // The way an open connection reads its file.
