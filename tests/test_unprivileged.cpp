@@ -91,9 +91,9 @@ private slots:
     void readOnlyPlaces();
 
 private:
-    WindowSeen runWindow(const QString &dir, bool asUser);
-    int runChecker(const QString &dir, bool asUser, QString *output);
-    QProcess *process(bool asUser, const QString &program, const QStringList &arguments);
+    // Runs the program as root, or as the ordinary user; its exit code, -1 when it crashed or hung.
+    static int run(bool asUser, const QString &program, const QStringList &arguments, QString *output);
+    static WindowSeen runWindow(const QString &dir, bool asUser);
     int m_fullList = 0;
 };
 
@@ -106,9 +106,9 @@ void TestUnprivileged::initTestCase()
     QVERIFY(m_fullList > 0);
 }
 
-QProcess *TestUnprivileged::process(bool asUser, const QString &program, const QStringList &arguments)
+int TestUnprivileged::run(bool asUser, const QString &program, const QStringList &arguments, QString *output)
 {
-    auto *p = new QProcess(this);
+    QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     // A sanitized child reads no suppression file it may not reach; leaks are the in-process suites' concern.
     env.remove(QStringLiteral("LSAN_OPTIONS"));
@@ -117,31 +117,28 @@ QProcess *TestUnprivileged::process(bool asUser, const QString &program, const Q
     // Root's home is no place for an ordinary user's caches.
     env.insert(QStringLiteral("HOME"), QStringLiteral("/nonexistent"));
     env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
-    p->setProcessEnvironment(env);
-    if (asUser) {
-        p->setProgram(QStringLiteral("setpriv"));
-        p->setArguments(QStringList{QStringLiteral("--reuid=") + kUnprivilegedUser, QStringLiteral("--regid=nogroup"),
-                                    QStringLiteral("--clear-groups"), QStringLiteral("--")}
-                        << program << arguments);
-    } else {
-        p->setProgram(program);
-        p->setArguments(arguments);
+    p.setProcessEnvironment(env);
+    p.setWorkingDirectory(QStringLiteral("/"));
+    const QStringList dropPrivileges = {QStringLiteral("--reuid=") + kUnprivilegedUser,
+                                        QStringLiteral("--regid=nogroup"), QStringLiteral("--clear-groups"),
+                                        QStringLiteral("--"), program};
+    if (asUser)
+        p.start(QStringLiteral("setpriv"), dropPrivileges + arguments);
+    else
+        p.start(program, arguments);
+    if (!p.waitForFinished(120000)) {
+        p.kill();
+        p.waitForFinished();
     }
-    p->setWorkingDirectory(QStringLiteral("/"));
-    return p;
+    *output = QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError());
+    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
 }
 
 WindowSeen TestUnprivileged::runWindow(const QString &dir, bool asUser)
 {
     WindowSeen seen;
-    QProcess *p = process(asUser, dir + QStringLiteral("/test_unprivileged"), {QString::fromLatin1(kChildArgument)});
-    p->start();
-    if (!p->waitForFinished(120000)) {
-        p->kill();
-        p->waitForFinished();
-    }
-    seen.exitCode = p->exitStatus() == QProcess::NormalExit ? p->exitCode() : -1;
-    seen.output = QString::fromUtf8(p->readAllStandardOutput() + p->readAllStandardError());
+    seen.exitCode =
+        run(asUser, dir + QStringLiteral("/test_unprivileged"), {QString::fromLatin1(kChildArgument)}, &seen.output);
     for (const QString &line : seen.output.split(QLatin1Char('\n'))) {
         if (line.startsWith(QLatin1String("uid ")))
             seen.uid = line.mid(4).toInt();
@@ -152,22 +149,7 @@ WindowSeen TestUnprivileged::runWindow(const QString &dir, bool asUser)
         else if (line.startsWith(QLatin1String("sql ")))
             seen.sqlLines << line.mid(4);
     }
-    delete p;
     return seen;
-}
-
-int TestUnprivileged::runChecker(const QString &dir, bool asUser, QString *output)
-{
-    QProcess *p = process(asUser, dir + QStringLiteral("/quorvel-check"), {dir + QLatin1Char('/') + kDictionary});
-    p->start();
-    if (!p->waitForFinished(60000)) {
-        p->kill();
-        p->waitForFinished();
-    }
-    const int code = p->exitStatus() == QProcess::NormalExit ? p->exitCode() : -1;
-    *output = QString::fromUtf8(p->readAllStandardOutput() + p->readAllStandardError());
-    delete p;
-    return code;
 }
 
 void TestUnprivileged::readOnlyPlaces_data()
@@ -247,7 +229,7 @@ void TestUnprivileged::readOnlyPlaces()
         }
 
         QString checked;
-        QCOMPARE(runChecker(dir, asUser, &checked), checkerExit);
+        QCOMPARE(run(asUser, dir + QStringLiteral("/quorvel-check"), {path}, &checked), checkerExit);
         QVERIFY2(checked.contains(finding), qPrintable(who + QStringLiteral(": ") + checked));
 
         // No -wal, -shm or -journal appeared; the dictionary was not touched.
