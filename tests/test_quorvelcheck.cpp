@@ -4,6 +4,7 @@
 #include "dictionarycheck.h"
 #include "testkit.h"
 
+#include <QDir>
 #include <QFile>
 
 namespace
@@ -31,6 +32,8 @@ private slots:
     void reportsEachProblem();
     void unreadableFiles_data();
     void unreadableFiles();
+    void journalModes_data();
+    void journalModes();
     void parentCycles_data();
     void parentCycles();
     void argumentEncodings_data();
@@ -134,6 +137,56 @@ void TestQuorvelCheck::unreadableFiles()
              check::Report::Unreadable);
     QVERIFY(!QFile::exists(testkit::appDir() + QStringLiteral("/absent.sqlite")));
     QCOMPARE(check::checkDictionary(testkit::appDir()).status, check::Report::Unreadable);
+}
+
+void TestQuorvelCheck::journalModes_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<bool>("wal");
+    QTest::addColumn<QByteArray>("log"); // null: no -wal file beside the dictionary
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QStringList>("expected"); // beginnings of the lines and notes, in order
+    const QString walNote = QStringLiteral("Le dictionnaire est en mode de journal WAL");
+    const QString immutableNote = QStringLiteral("Lu comme fichier immuable");
+    QTest::newRow("delete mode") << "journal.sqlite" << false << QByteArray() << int(check::Report::Clean)
+                                 << QStringList();
+    // Read the ordinary way, even by root, SQLite would create the log and its index beside the file.
+    QTest::newRow("wal mode") << "journal.sqlite" << true << QByteArray() << int(check::Report::Clean)
+                              << QStringList{walNote, immutableNote};
+    QTest::newRow("wal mode, name to encode in a URI")
+        << "dico #1 ?100% .sqlite" << true << QByteArray() << int(check::Report::Clean)
+        << QStringList{walNote, immutableNote};
+    QTest::newRow("wal mode, empty log") << "journal.sqlite" << true << QByteArray("") << int(check::Report::Clean)
+                                         << QStringList{walNote, immutableNote};
+    QTest::newRow("wal mode, log with content")
+        << "journal.sqlite" << true << QByteArray(4096, '\x5a') << int(check::Report::Unreadable)
+        << QStringList{"Lecture impossible : ", "Un journal WAL non vide accompagne le dictionnaire", walNote};
+}
+
+void TestQuorvelCheck::journalModes()
+{
+    QFETCH(QString, fileName);
+    QFETCH(bool, wal);
+    QFETCH(QByteArray, log);
+    QFETCH(int, status);
+    QFETCH(QStringList, expected);
+    const QString sql = QString::fromUtf8(kClean) + (wal ? "PRAGMA journal_mode=WAL;" : "");
+    const QString path = testkit::buildDictionary(fileName, sql);
+    QVERIFY(!path.isEmpty());
+    QFile::remove(path + "-wal");
+    QVERIFY(log.isNull() || testkit::writeFile(path + "-wal", log));
+    const QStringList filesBefore = QDir(testkit::appDir()).entryList(QDir::Files);
+    const QByteArray before = testkit::fileBytes(path);
+
+    const check::Report report = check::checkDictionary(path);
+    QCOMPARE(int(report.status), status);
+    const QStringList said = report.lines + report.notes;
+    QVERIFY2(said.size() == expected.size(), qPrintable(said.join('\n')));
+    for (int i = 0; i < said.size(); ++i)
+        QVERIFY2(said[i].startsWith(expected[i]), qPrintable(said[i]));
+    QCOMPARE(QDir(testkit::appDir()).entryList(QDir::Files), filesBefore);
+    QCOMPARE(testkit::fileBytes(path), before);
+    QFile::remove(path + "-wal");
 }
 
 void TestQuorvelCheck::parentCycles_data()

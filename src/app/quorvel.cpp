@@ -60,14 +60,18 @@ Quorvel::Quorvel(QWidget *parent) : QDialog(parent)
     ui->List_Criteres->setSelectionMode(QAbstractItemView::MultiSelection);
     ui->txtAge->setValidator(new QIntValidator(1, 125, ui->txtAge));
 
-    openDictionary();
+    const bool opened = openDictionary();
 
     ui->List_RefRC->setSortingEnabled(false);
     // Each keystroke refills this list; sizing every row alike instead of measuring each title keeps that refill
     // cheap on large dictionaries. The rows take the width of the widest title, so a scroll bar shows it whole.
     ui->List_RefRC->setUniformItemSizes(true);
     ui->List_RefRC->setItemDelegate(new browse::WidestTitleDelegate(ui->List_RefRC));
-    loadAllRcs(ui->List_RefRC);
+    QString failure;
+    // A file that opens but whose RCs cannot be read at all is no empty dictionary: the doctor hears of it as of a
+    // failed open. A failed open has said so already.
+    if (!loadAllRcs(ui->List_RefRC, &failure) && opened)
+        showConnectionError(failure);
     ui->tableView->setSelectionBehavior(QAbstractItemView::SelectRows);
 
     showFirstRcOfList(browse::kTitleJump);

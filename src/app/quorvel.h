@@ -90,13 +90,16 @@ private slots:
 private:
     // --- dictionary (db/dictionary.cpp)
     bool openDatabase(const QString &path, const QString &name);
-    void openDictionary();
+    // True when the dictionary opened; a failure has been shown to the doctor.
+    bool openDictionary();
+    void showConnectionError(const QString &driverText);
 
     // --- RC list, search and profile (browse/rclist.cpp)
-    void loadAllRcs(QListWidget *list);
+    // False when the list could not be read (`failure` then holds the driver's text), true when it is whole.
+    bool loadAllRcs(QListWidget *list, QString *failure = nullptr);
     void filterRcsByProfile(QLineEdit *ageBox, const QString &sexText, QListWidget *list);
     void searchRcs(QString keyword, QLineEdit *ageBox, const QString &sexText, QListWidget *list);
-    void fillRcList(QListWidget *list, const QString &sql, bool withToolTips);
+    bool fillRcList(QListWidget *list, const QString &sql, bool withToolTips, QString *failure = nullptr);
     QString profileSexText() const;
     void sexClicked(QRadioButton *button, const QString &sexText);
     // The keyword list when a keyword is typed, else the profile list (which then shows its first RC).

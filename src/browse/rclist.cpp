@@ -12,33 +12,37 @@
 #include <QSqlQuery>
 #include <QStandardItemModel>
 
-void Quorvel::fillRcList(QListWidget *list, const QString &sql, bool withToolTips)
+bool Quorvel::fillRcList(QListWidget *list, const QString &sql, bool withToolTips, QString *failure)
 {
     // One repaint for the whole refill, the clearing included: this runs on every keystroke.
     list->setUpdatesEnabled(false);
     list->clear();
     rcItemMap->clear();
-    const bool ok = qdb::forEachRow(db, sql, [this, list, withToolTips](const QSqlQuery &row) {
-        const int id = row.value(0).toInt();
-        const QString title = row.value(1).toString();
-        auto *item = new QListWidgetItem(title);
-        item->setData(browse::kIdRole, id);
-        if (withToolTips)
-            item->setData(Qt::ToolTipRole, title);
-        list->addItem(item);
-        rcItemMap->insert(id, item);
-    });
+    const bool ok = qdb::forEachRow(
+        db, sql,
+        [this, list, withToolTips](const QSqlQuery &row) {
+            const int id = row.value(0).toInt();
+            const QString title = row.value(1).toString();
+            auto *item = new QListWidgetItem(title);
+            item->setData(browse::kIdRole, id);
+            if (withToolTips)
+                item->setData(Qt::ToolTipRole, title);
+            list->addItem(item);
+            rcItemMap->insert(id, item);
+        },
+        QString(), failure);
     if (!ok) {
         list->clear();
         rcItemMap->clear();
     }
     list->setUpdatesEnabled(true);
+    return ok;
 }
 
-void Quorvel::loadAllRcs(QListWidget *list)
+bool Quorvel::loadAllRcs(QListWidget *list, QString *failure)
 {
     fullListShown = true;
-    fillRcList(list, browse::allRcsStatement(), true);
+    return fillRcList(list, browse::allRcsStatement(), true, failure);
 }
 
 void Quorvel::filterRcsByProfile(QLineEdit *ageBox, const QString &sexText, QListWidget *list)

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The window's dictionary: the file config.ini names, opened once while the window is built.
+// The window's dictionary: the file config.ini names, opened once while the window is built, and the box that
+// tells the doctor it cannot be read.
 #include "app/quorvel.h"
 #include "db/database.h"
 
@@ -13,7 +14,7 @@ bool Quorvel::openDatabase(const QString &path, const QString &name)
     return db.isOpen();
 }
 
-void Quorvel::openDictionary()
+bool Quorvel::openDictionary()
 {
     QSettings settings(qdb::appFilePath(qdb::kSettingsFile), QSettings::IniFormat);
     settings.beginGroup(qdb::kSettingsGroup);
@@ -23,10 +24,15 @@ void Quorvel::openDictionary()
     databasePath = qdb::appFilePath(bdName);
     connectionName = qdb::kConnectionName;
 
-    if (!openDatabase(databasePath, connectionName)) {
-        QMessageBox::information(nullptr, QStringLiteral("Database Connection "),
-                                 QStringLiteral(" Error in connecting to Database ") + db.lastError().text(),
-                                 QMessageBox::Ok);
-    }
+    const bool opened = openDatabase(databasePath, connectionName);
+    if (!opened)
+        showConnectionError(db.lastError().text());
     db = QSqlDatabase::database(connectionName, true);
+    return opened;
+}
+
+void Quorvel::showConnectionError(const QString &driverText)
+{
+    QMessageBox::information(nullptr, QStringLiteral("Database Connection "),
+                             QStringLiteral(" Error in connecting to Database ") + driverText, QMessageBox::Ok);
 }

@@ -3,7 +3,8 @@
 # Builds the Debian package from a finished build directory and checks what a practice would install:
 # the application directory under /opt/quorvel, its configuration under /etc/opt, the /usr/bin links, the
 # menu launcher and icons, the dependencies, the kept config.ini, the checker's command line, and what
-# lintian and appstreamcli say; then, where an X server can be faked, runs the unpacked program.
+# lintian and appstreamcli say; then runs the unpacked program as an ordinary user, and where an X server can be
+# faked, on a real screen.
 #
 #   tests/package/check_package.sh BUILD_DIR WORK_DIR VERSION [SMOKE_SCRIPT]
 #
@@ -141,6 +142,34 @@ check "an unknown option is named in French on stderr" grep -qF "option inconnue
 ln -sfn "$root/etc/opt/quorvel/config.ini" "$app/config.ini"
 if [ -n "$smoke" ] && command -v xvfb-run >/dev/null && command -v xdotool >/dev/null; then
     check "the unpacked program runs" bash "$smoke" "$app" "$work/smoke"
+fi
+
+# The unpacked program started once as an ordinary user, as each doctor of a practice starts the installed one,
+# headless, from a copy of the application directory that user can read but not write (the work directory may lie
+# where that user cannot go); then again on the same sample left in WAL mode, as dictionary tools often leave it.
+# Loading the first RC's criteria is logged (quorvel.trace) only when the RC list was filled; a failed statement is
+# logged under quorvel.sql; the program is still running when stopped, and nothing is written beside the dictionary.
+as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+if [ "$(id -u)" -eq 0 ] && command -v setpriv >/dev/null; then
+    place=$(mktemp -d /tmp/quorvel-package-XXXXXX)
+    cp -a "$app/." "$place/"
+    cp --remove-destination "$root/etc/opt/quorvel/config.ini" "$place/config.ini"
+    chmod -R u=rwX,go=rX "$place"
+    dictionary=$place/$(sed -n 's/^bdName=//p' "$place/config.ini")
+    for mode in delete wal; do
+        [ "$mode" = wal ] && sqlite3 "$dictionary" 'PRAGMA journal_mode=WAL;' >/dev/null
+        before=$(ls -A "$place")
+        status=0
+        env QT_QPA_PLATFORM=offscreen QT_MESSAGE_PATTERN='%{category}: %{message}' HOME=/nonexistent \
+            timeout 10 "${as_user[@]}" "$place/quorvel" >"$work/as-user-$mode.log" 2>&1 || status=$?
+        check "as nobody ($mode mode) the program runs until stopped" test "$status" -eq 124
+        check "as nobody ($mode mode) the first RC of the list is loaded" \
+            grep -q '^quorvel.trace: SELECT .* FROM ref_definition WHERE' "$work/as-user-$mode.log"
+        check "as nobody ($mode mode) no statement fails" bash -c "! grep '^quorvel.sql: ' '$work/as-user-$mode.log'"
+        check "as nobody ($mode mode) quorvel-check exits 0" "${as_user[@]}" "$place/quorvel-check" "$dictionary"
+        check "as nobody ($mode mode) nothing is written beside the dictionary" test "$(ls -A "$place")" = "$before"
+    done
+    rm -rf "$place"
 fi
 
 if [ "$failures" -ne 0 ]; then

@@ -3,6 +3,7 @@
 #include "dictionarycheck.h"
 #include "db/database.h"
 
+#include <QFileInfo>
 #include <QSet>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -59,16 +60,36 @@ bool validUtf8(const QByteArray &bytes)
 #endif
 }
 
+// The command that leaves WAL mode for good (SQLite checkpoints the log into the file first).
+QString backToDelete(const QString &path)
+{
+    return QStringLiteral("sqlite3 '%1' 'PRAGMA journal_mode=DELETE'").arg(path);
+}
+
 // One pass over the file: runs the statements, stops at the first read error (a damaged file).
 class Checker
 {
 public:
-    explicit Checker(const QString &path) : m_connection(QUuid::createUuid().toString())
+    explicit Checker(const QString &path) : m_path(path), m_connection(QUuid::createUuid().toString())
     {
         QSqlDatabase db = qdb::openReadOnly(path, m_connection);
         m_opened = db.isOpen();
-        if (!m_opened)
+        if (!m_opened) {
             unreadable(QStringLiteral("Impossible d'ouvrir le fichier : %1").arg(db.lastError().text()));
+            return;
+        }
+        if (qdb::inWalMode(path))
+            m_report.notes << QStringLiteral("Le dictionnaire est en mode de journal WAL : SQLite ne sait le lire "
+                                             "de la façon ordinaire qu'en créant à côté de lui les fichiers -wal et "
+                                             "-shm, ce qu'un dossier en lecture seule interdit. Pour le remettre en "
+                                             "mode ordinaire, une fois, avec le droit d'écrire dans son dossier : %1")
+                                  .arg(backToDelete(path));
+        if (qdb::readMode(db) == qdb::ReadMode::Immutable)
+            m_report.notes << QStringLiteral("Lu comme fichier immuable (sans verrou ni fichier annexe), comme "
+                                             "Quorvel le lit : ne le remplacez que par un nouveau fichier "
+                                             "(install, ou copie sous un autre nom puis mv), jamais en l'écrasant "
+                                             "pendant qu'il est lu.");
+        m_walLog = QFileInfo(path + QStringLiteral("-wal")).size() > 0;
     }
 
     ~Checker() { QSqlDatabase::removeDatabase(m_connection); }
@@ -108,6 +129,14 @@ private:
     {
         m_report.lines << line;
         m_report.status = Report::Unreadable;
+        if (m_walLog)
+            m_report.lines << QStringLiteral("Un journal WAL non vide accompagne le dictionnaire (%1-wal) : il peut "
+                                             "contenir des modifications que le fichier seul n'a pas, il n'est "
+                                             "donc pas lu sans lui. Avec le droit d'écrire dans son dossier, une "
+                                             "fois, %2 les reporte dans le dictionnaire et "
+                                             "supprime le journal.")
+                                  .arg(m_path, backToDelete(m_path));
+        m_walLog = false;
     }
 
     // Runs sql and calls onRow for each row; false (and the file reported unreadable) on any engine error,
@@ -324,8 +353,10 @@ private:
                });
     }
 
+    QString m_path;
     QString m_connection;
     bool m_opened = false;
+    bool m_walLog = false; // a log with content lies beside the file: said once, with the first read failure
     Report m_report;
     QHash<QString, QStringList> m_columns;
 };

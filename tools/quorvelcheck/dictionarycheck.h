@@ -16,9 +16,13 @@ struct Report {
     enum Status { Clean = 0, Problems = 1, Unreadable = 2 };
     Status status = Clean;
     QStringList lines; // one French line per problem, in the order found
+    // How the file is kept and read, one French line each: what its maintainer may act on, although the window
+    // shows the dictionary whole.
+    QStringList notes;
 };
 
-// Opens path read-only (the file is never changed) and runs every check that its tables allow.
+// Opens path read-only the way the window does (the file is never changed, nothing is written beside it) and
+// runs every check that its tables allow.
 Report checkDictionary(const QString &path);
 
 // Parent cycles among criteria (id to parent id, "0" or empty for top level). Each cycle once, starting at its

@@ -62,6 +62,8 @@ int main(int argc, char *argv[])
     const check::Report report = check::checkDictionary(files.first());
     for (const QString &line : report.lines)
         out << line << '\n';
+    for (const QString &note : report.notes)
+        out << QStringLiteral("Remarque : ") << note << '\n';
     if (report.status == check::Report::Clean)
         out << QStringLiteral("Aucun problème trouvé.\n");
     else if (report.status == check::Report::Problems)
