@@ -181,13 +181,11 @@ QStringList cutTexts(QWidget *top)
         if (!widget->isVisibleTo(top) || qobject_cast<QFocusFrame *>(widget))
             continue;
         const QRect inWindow(widget->mapTo(top, QPoint(0, 0)), widget->size());
-        if (!top->rect().contains(inWindow))
-            cut << QStringLiteral("%1 %2 runs past the window: %3,%4 %5x%6")
-                       .arg(QLatin1String(widget->metaObject()->className()), widget->objectName())
-                       .arg(inWindow.x())
-                       .arg(inWindow.y())
-                       .arg(inWindow.width())
-                       .arg(inWindow.height());
+        if (!top->rect().contains(inWindow)) {
+            QString line;
+            QDebug(&line) << widget << "runs past the window:" << inWindow;
+            cut << line;
+        }
     }
     return cut;
 }
