@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Refreshes docs/screenshot.png and docs/screenshot-200.png: the program maximised by a window manager (openbox)
-# on a 1920x1080 virtual screen, at 100 % (96 DPI) and at 200 % (192 DPI, a 3840x2160 screen).
+# Refreshes the screenshots in docs/: the program maximised by a window manager (openbox) on a 1920x1080 virtual
+# screen at 100 % (96 DPI, screenshot.png) and at 200 % (192 DPI, a 3840x2160 screen, screenshot-200.png), and on
+# a 1366x768 laptop screen, both tabs (screenshot-1366.png, screenshot-1366-resultat.png).
 # Usage: scripts/screenshots.sh [BUILD_DIR]     (default build/, built by ./test.sh or ./run.sh)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -10,7 +11,7 @@ quorvel_ensure_packages build qt5 test shots
 build=$(cd "${1:-build}" && pwd)
 [ -x "$build/quorvel" ] || { echo "no program in $build" >&2; exit 1; }
 
-# shoot DPI SCREEN OUTPUT
+# shoot DPI SCREEN OUTPUT [KEYS]: KEYS (xdotool key names) are typed into the window before the shot
 shoot() {
     local shot
     shot=$(mktemp --suffix=.png)
@@ -18,13 +19,20 @@ shoot() {
         openbox & wm=$!
         sleep 1
         QT_QPA_PLATFORM=xcb "$0/quorvel" 2>/dev/null & program=$!
-        timeout 30 xdotool search --sync --onlyvisible --name "^Quorvel$" >/dev/null
+        wid=$(timeout 30 xdotool search --sync --onlyvisible --name "^Quorvel$" | head -n 1)
         sleep 3 # maximised and drawn
+        if [ -n "$2" ]; then
+            xdotool windowfocus --sync "$wid" key --delay 200 $2
+            sleep 1
+        fi
         import -window root "$1"
-        kill $program $wm' "$build" "$shot"
+        kill $program $wm' "$build" "$shot" "${4:-}"
     convert "$shot" -strip "$3"
     rm -f "$shot"
     echo "$3: $(identify -format '%wx%h' "$3")"
 }
 shoot 96 1920x1080 docs/screenshot.png
 shoot 192 3840x2160 docs/screenshot-200.png
+shoot 96 1366x768 docs/screenshot-1366.png
+# Ctrl+Tab turns the focused tab widget to its next page.
+shoot 96 1366x768 docs/screenshot-1366-resultat.png ctrl+Tab

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The window as it is drawn: every text whole and inside its containers at the fonts and screen sizes a doctor
-// has, every text bold italic, and RC titles readable whole in the list.
+// The window as it is drawn: every text whole to its last drop of ink and inside its containers and the window at
+// the fonts and screen sizes a doctor has, every text bold italic, RC titles readable whole in the list, and the
+// focus and disabled states visible.
 #include "app/quorvel.h"
 #include "dialogs/aproposquorvel.h"
 #include "dialogs/argumentaire.h"
@@ -10,6 +11,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QFocusFrame>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -24,6 +26,7 @@
 #include <QTabWidget>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <optional>
 
 namespace
 {
@@ -50,14 +53,52 @@ QString plainText(const QString &text)
     return document.toPlainText();
 }
 
+// Where a text's ink lies when its pen starts at x = 0: a leaning or overhanging letter draws past the advance,
+// which is all that widths computed from advances make room for. Trailing blanks draw nothing.
+QRect inkOf(const QFontMetrics &metrics, const QString &text)
+{
+    QString inked = text;
+    while (inked.endsWith(QLatin1Char(' ')))
+        inked.chop(1);
+    return metrics.boundingRect(inked);
+}
+
+// Width a text covers drawn from x = 0: its advance, or its ink where that runs further.
+int inkWidth(const QFontMetrics &metrics, const QString &text)
+{
+    const QRect ink = inkOf(metrics, text);
+    return qMax(metrics.horizontalAdvance(text), ink.right() + 1) - qMin(0, ink.left());
+}
+
+// Where a widget lays a text out by its advance: an area and the alignment in it.
+struct TextPlace {
+    QRect area;
+    Qt::Alignment alignment;
+};
+
+// Whether the ink of a text placed there stays inside its widget, which clips what it paints.
+bool inkInside(const QWidget *widget, const QString &text, const TextPlace &place)
+{
+    const QFontMetrics metrics(widget->font());
+    const int advance = metrics.horizontalAdvance(text);
+    int x = place.area.left();
+    if (place.alignment & Qt::AlignHCenter)
+        x += (place.area.width() - advance) / 2;
+    else if (place.alignment & Qt::AlignRight)
+        x = place.area.right() + 1 - advance;
+    const QRect ink = inkOf(metrics, text).translated(x, 0);
+    return ink.left() >= 0 && ink.right() < widget->width();
+}
+
 QString describe(const QWidget *widget, const QString &text)
 {
     return QStringLiteral("%1 (\"%2\")").arg(widget->objectName(), text);
 }
 
 // Width the label part of a button has in its real geometry, from the style that draws it, and the width its
-// text and icon take at the font it really has.
-void buttonWidths(const QAbstractButton *button, int &room, int &needed)
+// text and icon take at the font it really has; and where its text goes: after the icon in a label centred as a
+// whole on a push button, at the left beside a check indicator.
+TextPlace buttonWidths(const QAbstractButton *button, int &room, int &needed)
 {
     QStyleOptionButton option;
     option.initFrom(button);
@@ -71,13 +112,20 @@ void buttonWidths(const QAbstractButton *button, int &room, int &needed)
         contents = QStyle::SE_CheckBoxContents;
     else if (auto *push = qobject_cast<const QPushButton *>(button); push && push->autoDefault())
         option.features |= QStyleOptionButton::AutoDefaultButton;
-    room = button->style()->subElementRect(contents, &option, button).width();
+    const QRect area = button->style()->subElementRect(contents, &option, button);
+    room = area.width();
     needed = QFontMetrics(button->font()).horizontalAdvance(button->text());
-    if (!button->icon().isNull())
-        needed += button->iconSize().width() + 4;
+    const int icon = button->icon().isNull() ? 0 : button->iconSize().width() + 4;
+    needed += icon;
+    if (contents != QStyle::SE_PushButtonContents)
+        return {area.adjusted(icon, 0, 0, 0), Qt::AlignLeft};
+    if (icon == 0)
+        return {area, Qt::AlignHCenter};
+    return {area.adjusted((area.width() - needed) / 2 + icon, 0, 0, 0), Qt::AlignLeft};
 }
 
-// Every text shown under top: whole in its widget, and the widget inside each of its ancestors.
+// Every text shown under top: whole in its widget, and the widget inside each of its ancestors; and every widget
+// shown, text or not, inside the window.
 QStringList cutTexts(QWidget *top)
 {
     QStringList cut;
@@ -89,21 +137,26 @@ QStringList cutTexts(QWidget *top)
         QString text;
         int room = 0;
         int needed = 0;
+        std::optional<TextPlace> place;
         if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
             text = button->text();
-            buttonWidths(button, room, needed);
+            place = buttonWidths(button, room, needed);
         } else if (auto *label = qobject_cast<QLabel *>(widget)) {
             text = plainText(label->text());
-            room = label->contentsRect().width() - 2 * label->margin();
+            const int margin = label->margin();
+            const QRect area = label->contentsRect().adjusted(margin, margin, -margin, -margin);
+            room = area.width();
             needed = metrics.horizontalAdvance(text);
+            const bool centred = label->text().contains(QLatin1String("<center>"));
+            place = TextPlace{area, centred ? Qt::AlignHCenter : label->alignment()};
         } else if (auto *group = qobject_cast<QGroupBox *>(widget)) {
             text = group->title();
             room = group->width();
-            needed = metrics.horizontalAdvance(text);
+            needed = inkWidth(metrics, text);
         } else if (auto *tabs = qobject_cast<QTabBar *>(widget)) {
             for (int i = 0; i < tabs->count(); ++i) {
                 const QRect tab = tabs->tabRect(i);
-                if (tab.width() < metrics.horizontalAdvance(tabs->tabText(i)) || !tabs->rect().contains(tab))
+                if (tab.width() < inkWidth(metrics, tabs->tabText(i)) || !tabs->rect().contains(tab))
                     cut << describe(tabs, tabs->tabText(i)) + QStringLiteral(": tab %1 wide").arg(tab.width());
             }
             continue;
@@ -112,6 +165,8 @@ QStringList cutTexts(QWidget *top)
             continue;
         if (needed > room)
             cut << describe(widget, text) + QStringLiteral(": needs %1 px, has %2").arg(needed).arg(room);
+        if (place && !inkInside(widget, text, *place))
+            cut << describe(widget, text) + QStringLiteral(": its ink runs past the widget's edge");
         if (widget->height() < metrics.height())
             cut << describe(widget, text) + QStringLiteral(": %1 px high").arg(widget->height());
         for (QWidget *ancestor = widget->parentWidget(); ancestor && ancestor != top->parentWidget();
@@ -119,6 +174,17 @@ QStringList cutTexts(QWidget *top)
             const QRect inAncestor(widget->mapTo(ancestor, QPoint(0, 0)), widget->size());
             if (!ancestor->rect().contains(inAncestor))
                 cut << describe(widget, text) + QStringLiteral(" leaves %1").arg(ancestor->objectName());
+        }
+    }
+    for (QWidget *widget : widgets) {
+        // The focus ring stands around its widget by design, over the neighbours' margins.
+        if (!widget->isVisibleTo(top) || qobject_cast<QFocusFrame *>(widget))
+            continue;
+        const QRect inWindow(widget->mapTo(top, QPoint(0, 0)), widget->size());
+        if (!top->rect().contains(inWindow)) {
+            QString line;
+            QDebug(&line) << widget << "runs past the window:" << inWindow;
+            cut << line;
         }
     }
     return cut;
@@ -146,6 +212,8 @@ private slots:
     void textsAreBoldItalic();
     void rcTitlesAreWhole_data();
     void rcTitlesAreWhole();
+    void statesAreVisible_data();
+    void statesAreVisible();
 
 private:
     QFont m_applicationFont = QApplication::font();
@@ -164,7 +232,8 @@ void TestWindow::textsAreWhole_data()
     QTest::addColumn<QSize>("size");
     QTest::addColumn<bool>("fontChangedLater"); // the desktop font changes while the window is open
     for (int pointSize : {10, 11}) {
-        for (const QSize &size : {QSize(1366, 768), QSize(1920, 1080)}) {
+        // 1366x740 and 1280x772: laptops' maximised windows beside a desktop panel.
+        for (const QSize &size : {QSize(1366, 740), QSize(1280, 772), QSize(1366, 768), QSize(1920, 1080)}) {
             QTest::addRow("window %d pt %dx%d", pointSize, size.width(), size.height())
                 << "window" << pointSize << size << false;
         }
@@ -306,6 +375,46 @@ void TestWindow::rcTitlesAreWhole()
     QVERIFY(list->horizontalScrollBar()->maximum() >= titleWidth - list->viewport()->width());
     // The rows still share one size: a short title's row is as wide as the long one's.
     QCOMPARE(list->visualItemRect(list->item(0)).size(), list->visualItemRect(item).size());
+}
+
+void TestWindow::statesAreVisible_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("focus"); // the control with the focus against elsewhere, or enabled against disabled
+    QTest::newRow("btUp disabled") << "btUp" << false;
+    QTest::newRow("btDown disabled") << "btDown" << false;
+    // Orange, blue and grey push buttons, a radio, a check box and the session table: style sheets hid them all.
+    for (const char *name : {"btAjouterRC", "btShowArgument", "btApropos", "rbHomme", "onlytitreCk", "tableView"})
+        QTest::addRow("%s focused", name) << name << true;
+}
+
+void TestWindow::statesAreVisible()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, focus);
+    QVERIFY(!testkit::useSampleDictionary().isEmpty());
+    QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 10));
+    Quorvel window;
+    window.resize(1366, 768);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    auto *control = testkit::widget<QWidget>(window, name);
+    // The control and the pixels round it, where a focus ring stands.
+    const QRect around = control->geometry().adjusted(-4, -4, 4, 4);
+    const auto look = [&] {
+        settle();
+        return focus ? control->parentWidget()->grab(around).toImage() : control->grab().toImage();
+    };
+    const QImage before = look();
+    if (focus) {
+        QVERIFY(!control->hasFocus());
+        control->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(control->hasFocus());
+    } else {
+        QVERIFY(!control->isEnabled()); // until the session has a row to move
+        control->setEnabled(true);
+    }
+    QVERIFY2(look() != before, "looks the same in both states");
 }
 
 QTEST_MAIN(TestWindow)

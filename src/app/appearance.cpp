@@ -1,18 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Application attributes, font inheritance under style sheets, and widths fitted to texts.
+// Application attributes, font inheritance under style sheets, widths fitted to texts, focus and disabled looks.
 #include "app/appearance.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QFocusFrame>
+#include <QGraphicsColorizeEffect>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLayout>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
 #include <QWidget>
 
 namespace appearance
@@ -46,6 +52,17 @@ void inheritParentFonts(QWidget *root)
     }
 }
 
+int inkOverhang(const QFontMetrics &metrics, const QString &text)
+{
+    QString inked = text;
+    while (!inked.isEmpty() && inked.back().isSpace()) // trailing blanks draw nothing
+        inked.chop(1);
+    if (inked.isEmpty())
+        return 0;
+    const QRect ink = metrics.boundingRect(inked);
+    return qMax(0, qMax(-ink.left(), ink.right() + 1 - metrics.horizontalAdvance(text)));
+}
+
 int textWidthNeeded(const QAbstractButton *button)
 {
     const QString text = button->text();
@@ -74,10 +91,56 @@ int textWidthNeeded(const QAbstractButton *button)
     }
     // Frame, padding and check indicator: what the style keeps of a very wide button for its label.
     const int frame = probeWidth - button->style()->subElementRect(contents, &option, button).width();
-    int label = button->fontMetrics().size(Qt::TextShowMnemonic, text).width();
+    // A centred label may lean out on either side.
+    int label =
+        button->fontMetrics().size(Qt::TextShowMnemonic, text).width() + 2 * inkOverhang(button->fontMetrics(), text);
     if (!option.icon.isNull())
         label += option.iconSize.width() + 4; // the styles' gap between icon and text
     return qMax(frame + label, button->sizeHint().width());
+}
+
+namespace
+{
+// Turns the colourise effect on while its widget is disabled.
+class DisabledLook : public QObject
+{
+public:
+    explicit DisabledLook(QWidget *widget) : QObject(widget), m_effect(new QGraphicsColorizeEffect(widget))
+    {
+        m_effect->setColor(QColor(150, 150, 150));
+        m_effect->setStrength(1.0);
+        widget->setGraphicsEffect(m_effect);
+        widget->installEventFilter(this);
+        m_effect->setEnabled(!widget->isEnabled());
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::EnabledChange)
+            m_effect->setEnabled(!static_cast<QWidget *>(watched)->isEnabled());
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QGraphicsColorizeEffect *m_effect; // owned by the widget
+};
+} // namespace
+
+void greyWhenDisabled(QWidget *widget)
+{
+    new DisabledLook(widget);
+}
+
+void showFocus(QWidget *window)
+{
+    // The frame lives among the focus widget's siblings; the connection ends with it.
+    auto *frame = new QFocusFrame(window);
+    const auto follow = [window, frame](QWidget *, QWidget *now) {
+        frame->setWidget(now && window->isAncestorOf(now) ? now : nullptr);
+    };
+    QObject::connect(qApp, &QApplication::focusChanged, frame, follow);
+    follow(nullptr, QApplication::focusWidget());
 }
 
 TextFitter::TextFitter(QWidget *window) : QObject(window), m_window(window)
@@ -96,6 +159,14 @@ void TextFitter::fitAll()
             button->installEventFilter(this);
         fitButton(button);
     }
+    const QList<QLabel *> labels = m_window->findChildren<QLabel *>();
+    for (QLabel *label : labels) {
+        if (label->text().isEmpty())
+            continue;
+        if (!m_form.contains(label))
+            label->installEventFilter(this);
+        fitLabel(label);
+    }
 }
 
 bool TextFitter::eventFilter(QObject *watched, QEvent *event)
@@ -103,6 +174,8 @@ bool TextFitter::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
         if (auto *button = qobject_cast<QAbstractButton *>(watched))
             fitButton(button);
+        else if (auto *label = qobject_cast<QLabel *>(watched))
+            fitLabel(label);
     }
     return QObject::eventFilter(watched, event);
 }
@@ -128,13 +201,26 @@ void TextFitter::fitButton(QAbstractButton *button)
         fitContainer(container);
 }
 
+void TextFitter::fitLabel(QLabel *label)
+{
+    limitsOf(label); // remembered, so that its event filter goes on once
+    QString text = label->text();
+    if (Qt::mightBeRichText(text))
+        text = QTextDocumentFragment::fromHtml(text).toPlainText();
+    // A margin on each side, as centred text leans out of either; the size hint counts it, so it holds for the
+    // texts the program sets later too.
+    const int overhang = inkOverhang(label->fontMetrics(), text);
+    const QMargins margins = label->contentsMargins();
+    label->setContentsMargins(overhang, margins.top(), overhang, margins.bottom());
+}
+
 void TextFitter::fitContainer(QWidget *container)
 {
     const Limits &form = limitsOf(container);
     container->resize(form.size.expandedTo(container->minimumSizeHint()));
 
     // Its holder sits in a layout: make the layout keep room for it. A tab page is left alone, so the window's
-    // minimum size stays what it is (the report tab may be cut there).
+    // minimum size stays what it is.
     QWidget *holder = container->parentWidget();
     if (qobject_cast<QStackedWidget *>(holder->parentWidget()))
         return;

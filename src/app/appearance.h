@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // How the window looks at any font and screen density: application attributes, font inheritance under
-// style sheets, and widgets that grow to the width their text needs.
+// style sheets, widgets that grow to the width their text's ink needs, and focus and disabled states that show.
 #pragma once
 
 #include <QHash>
@@ -8,6 +8,9 @@
 #include <QSize>
 
 class QAbstractButton;
+class QFontMetrics;
+class QLabel;
+class QString;
 class QWidget;
 
 namespace appearance
@@ -20,11 +23,23 @@ void setApplicationAttributes();
 // Makes every widget under root that has no font of its own take its parent's, parents first.
 void inheritParentFonts(QWidget *root);
 
+// How far the ink of a text reaches past its advance, on the side where it reaches farther: an italic last letter
+// leans out of the width that advances alone make room for.
+int inkOverhang(const QFontMetrics &metrics, const QString &text);
+
 // Width a button needs to show its whole text (with its icon, check indicator and frame) at its font and style.
 int textWidthNeeded(const QAbstractButton *button);
 
+// Greys the widget out while it is disabled, for buttons whose style sheet paints an image that ignores the state.
+void greyWhenDisabled(QWidget *widget);
+
+// Rings whichever widget of the window has the keyboard focus: the window's style sheets hide the style's own
+// focus marks on most controls.
+void showFocus(QWidget *window);
+
 // Keeps the text buttons under a window, and the containers placed by fixed geometry that hold them, at least
-// as wide as their texts need: the form's sizes stay the minimum, and a font or style change fits them again.
+// as wide as their texts need, and gives its labels side margins for their ink: the form's sizes stay the minimum,
+// and a font or style change fits them again.
 class TextFitter : public QObject
 {
     Q_OBJECT
@@ -42,6 +57,7 @@ private:
         QSize size;
     };
     void fitButton(QAbstractButton *button);
+    void fitLabel(QLabel *label);
     void fitContainer(QWidget *container);
     Limits &limitsOf(QWidget *widget);
 

@@ -29,6 +29,9 @@ Quorvel::Quorvel(QWidget *parent) : QDialog(parent)
     ui->setupUi(this);
     appearance::inheritParentFonts(this);
     new appearance::TextFitter(this);
+    appearance::showFocus(this);
+    appearance::greyWhenDisabled(ui->btUp);
+    appearance::greyWhenDisabled(ui->btDown);
     ui->iconDic->setPixmap(QPixmap(QStringLiteral(":/images/logo-quorvel4-gris-quorvel.jpg")));
     setWindowFlags(Qt::Window | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
                    Qt::WindowCloseButtonHint);
