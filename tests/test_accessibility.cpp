@@ -1,16 +1,36 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What a screen reader and the mouse pointer say about the main window's picture-only buttons.
+// What a screen reader and the mouse pointer say about the main window's controls, and an RC chosen through the
+// accessibility interface as a screen reader chooses it.
 #include "app/quorvel.h"
 #include "testkit.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTabBar>
+#include <QTextEdit>
 
+using namespace testkit;
+
+// ANGINE comes first in the list and is shown at start; its see-also RC is ZONA.
 static const char *const kSql = R"sql(
 INSERT INTO ref_rc (ref_rc_seq, lib_rc, sex, age_min, age_max, pa, pb, pc, pd, pz, code_cim_defaut, code_cisp_defaut)
-VALUES (1, 'TOUX', 3, 0, 125, 1, 1, 0, 0, 0, 'R05', 'R05');
+VALUES (1, 'TOUX', 3, 0, 125, 1, 1, 0, 0, 0, 'R05', 'R05'), (2, 'ZONA', 3, 0, 125, 0, 0, 0, 1, 0, 'B02', 'S70'),
+ (3, 'ANGINE', 3, 0, 125, 0, 1, 0, 0, 0, 'J02', 'R74');
+INSERT INTO ref_definition (ref_definition_seq, ref_rc_id, lib_criteres_fr, ordre) VALUES
+ (11, 1, 'quinte', 1), (21, 2, 'éruption', 1), (31, 3, 'odynophagie', 1);
+INSERT INTO ref_l_rc_voir_aussi_rc (ref_rc_id, voir_aussi_id) VALUES (3, 2);
 )sql";
+
+static QString spokenName(QObject *object)
+{
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(object);
+    return iface ? iface->text(QAccessible::Name) : QString();
+}
 
 class TestAccessibility : public QObject
 {
@@ -18,15 +38,22 @@ class TestAccessibility : public QObject
 
 private slots:
     void init();
+    void cleanup() { QVERIFY(!QApplication::activeModalWidget()); }
     void pictureButtonsAreNamed_data();
     void pictureButtonsAreNamed();
-    void everyButtonHasAName();
-    void namesStayOnThePictureButtons();
+    void everyControlHasAName();
+    void namesFollowCaptions_data();
+    void namesFollowCaptions();
+    void namesSayTheVisibleTexts();
+    void clearCriteriaButtonSaysWhatItDoes();
+    void readerChoiceLoadsRc_data();
+    void readerChoiceLoadsRc();
+    void seeAlsoJumpStillSelectsOnly();
 };
 
 void TestAccessibility::init()
 {
-    QVERIFY(!testkit::useDictionary(QString::fromUtf8(kSql)).isEmpty());
+    QVERIFY(!useDictionary(QString::fromUtf8(kSql)).isEmpty());
 }
 
 void TestAccessibility::pictureButtonsAreNamed_data()
@@ -70,36 +97,139 @@ void TestAccessibility::pictureButtonsAreNamed()
     QVERIFY(button->styleSheet().contains(background));
 }
 
-void TestAccessibility::everyButtonHasAName()
+void TestAccessibility::everyControlHasAName()
 {
     Quorvel w;
     w.show();
-    const QList<QPushButton *> buttons = w.findChildren<QPushButton *>();
-    QVERIFY(buttons.size() > 3);
-    for (QPushButton *button : buttons) {
-        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(button);
-        QVERIFY(iface);
-        QVERIFY2(!iface->text(QAccessible::Name).trimmed().isEmpty(), qPrintable(button->objectName()));
+    QStringList nameless;
+    int controls = 0;
+    for (QWidget *widget : w.findChildren<QWidget *>()) {
+        // Unnamed objects are the toolkit's parts of a control (headers, corner buttons, scroll arrows).
+        if (widget->objectName().isEmpty())
+            continue;
+        if (!qobject_cast<QAbstractButton *>(widget) && !qobject_cast<QLineEdit *>(widget) &&
+            !qobject_cast<QTextEdit *>(widget) && !qobject_cast<QAbstractItemView *>(widget))
+            continue;
+        ++controls;
+        const QString name = spokenName(widget);
+        // A blank around the name is read out as a pause, or as "espace", before the word.
+        if (name.trimmed().isEmpty() || name != name.trimmed())
+            nameless << widget->objectName() + QStringLiteral(" \"") + name + QLatin1Char('"');
     }
+    QVERIFY(controls > 30);
+    QVERIFY2(nameless.isEmpty(), qPrintable(nameless.join(QLatin1Char(' '))));
 }
 
-void TestAccessibility::namesStayOnThePictureButtons()
+void TestAccessibility::namesFollowCaptions_data()
+{
+    QTest::addColumn<QString>("objectName");
+    QTest::addColumn<QString>("caption"); // the label the eye reads above or beside the control
+    QTest::newRow("age, not its group's title") << "txtAge"
+                                                << "label_8";
+    QTest::newRow("RC list") << "List_RefRC"
+                             << "label_3";
+    QTest::newRow("see-also list") << "listeSynonymes"
+                                   << "label_4";
+    QTest::newRow("criteria, whatever the RC") << "List_Criteres"
+                                               << "txtTitreRc";
+    QTest::newRow("critical diagnoses, without the column heading") << "listCritique"
+                                                                    << "label_7";
+}
+
+void TestAccessibility::namesFollowCaptions()
+{
+    QFETCH(QString, objectName);
+    QFETCH(QString, caption);
+    Quorvel w;
+    w.show();
+    const QString name = spokenName(widget<QWidget>(w, objectName));
+    // The caption as shown: markup gone, runs of blanks read as one.
+    const QString shown = spokenName(widget<QLabel>(w, caption)).simplified();
+    QVERIFY2(!name.isEmpty() && shown.startsWith(name), qPrintable(name + QStringLiteral(" / ") + shown));
+}
+
+void TestAccessibility::namesSayTheVisibleTexts()
 {
     Quorvel w;
-    const QStringList named = {QStringLiteral("btUp"), QStringLiteral("btDown"), QStringLiteral("btHALVANE")};
-    QStringList others;
-    for (QWidget *widget : w.findChildren<QWidget *>()) {
+    for (QAbstractButton *button : w.findChildren<QAbstractButton *>()) {
         // The tab bar's scroll arrows are named by the toolkit itself.
-        if (qobject_cast<QTabBar *>(widget->parentWidget()))
+        if (button->text().isEmpty() || qobject_cast<QTabBar *>(button->parentWidget()))
             continue;
-        if (!widget->accessibleName().isEmpty() && !named.contains(widget->objectName()))
-            others << widget->objectName();
+        QCOMPARE(spokenName(button), button->text().trimmed());
     }
-    QVERIFY2(others.isEmpty(), qPrintable(others.join(QLatin1Char(' '))));
+    QCOMPARE(widget<QCheckBox>(w, "chkALD")->text(), QStringLiteral(" ALD"));
 
     // Up and down stand side by side: a reader must be able to tell them apart.
-    QVERIFY(testkit::widget<QPushButton>(w, "btUp")->accessibleName() !=
-            testkit::widget<QPushButton>(w, "btDown")->accessibleName());
+    QVERIFY(spokenName(widget<QPushButton>(w, "btUp")) != spokenName(widget<QPushButton>(w, "btDown")));
+}
+
+void TestAccessibility::clearCriteriaButtonSaysWhatItDoes()
+{
+    Quorvel w;
+    w.show();
+    QVERIFY(tick(w, {QStringLiteral("odynophagie")}));
+    auto *button = widget<QPushButton>(w, "btAucunCritere");
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(button);
+    QVERIFY(iface && iface->actionInterface());
+    QVERIFY2(iface->text(QAccessible::Description).contains(QStringLiteral("critères")),
+             qPrintable(iface->text(QAccessible::Description)));
+    iface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QTRY_VERIFY(criteria(w)->selectedItems().isEmpty());
+    QCOMPARE(button->text(), QStringLiteral("Version 2015 - 1"));
+}
+
+void TestAccessibility::readerChoiceLoadsRc_data()
+{
+    QTest::addColumn<bool>("itemAction"); // the item's own action, else the list's table interface
+    QTest::addColumn<QString>("keyword"); // typed first: a keyword list has no current item
+    QTest::newRow("list selects a row") << false << "";
+    QTest::newRow("item toggled") << true << "";
+    QTest::newRow("row of a keyword list") << false << "zo";
+    QTest::newRow("item of a keyword list") << true << "zo";
+}
+
+void TestAccessibility::readerChoiceLoadsRc()
+{
+    QFETCH(bool, itemAction);
+    QFETCH(QString, keyword);
+    Quorvel w;
+    w.show();
+    typeText(keywordBox(w), keyword);
+    QListWidget *list = rcList(w);
+    const int row = list->row(findItem(list, QStringLiteral("ZONA")));
+    QVERIFY(row >= 0);
+
+    QAccessibleTableInterface *table = QAccessible::queryAccessibleInterface(list)->tableInterface();
+    QVERIFY(table);
+    if (itemAction) {
+        QAccessibleInterface *cell = table->cellAt(row, 0);
+        QVERIFY(cell && cell->actionInterface());
+        cell->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    } else {
+        QVERIFY(table->selectRow(row));
+    }
+    QCOMPARE(selectedTexts(list), QStringList({"ZONA"}));
+    QVERIFY2(rcTitle(w).contains(QStringLiteral("ZONA")), qPrintable(rcTitle(w)));
+    QCOMPARE(itemTexts(criteria(w)), QStringList({"éruption"}));
+
+    ModalWatcher watcher; // a box would mean the RC shown is not the one recorded: it fails, never hangs
+    QVERIFY(tick(w, {QStringLiteral("éruption")}));
+    click(w, "rdPos_D");
+    click(w, "rdCodeP");
+    click(w, "btAjouterRC");
+    QCOMPARE(watcher.seen.size(), 0);
+    QCOMPARE(rowCount(w), 1);
+    QCOMPARE(rowCells(w, 0).mid(0, 5), QStringList({"ZONA", "D", "P", "B02", "S70"}));
+}
+
+void TestAccessibility::seeAlsoJumpStillSelectsOnly()
+{
+    Quorvel w;
+    w.show();
+    QVERIFY(clickItem(widget<QListWidget>(w, "listeSynonymes"), QStringLiteral("ZONA")));
+    QCOMPARE(selectedTexts(rcList(w)), QStringList({"ZONA"}));
+    QVERIFY(rcTitle(w).contains(QStringLiteral("ZONA")));
+    QCOMPARE(rcList(w)->currentItem()->text(), QStringLiteral("ANGINE"));
 }
 
 QTEST_MAIN(TestAccessibility)
