@@ -20,7 +20,7 @@ done
 if [ -z "${QUORVEL_ATSPI_SESSION:-}" ]; then
     export QUORVEL_ATSPI_SESSION=1
     # Without -noreset Qt's bridge often fails to register.
-    exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" dbus-run-session -- "$0" "$@"
+    exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" dbus-run-session -- bash "$0" "$@"
 fi
 export QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 unset QT_LOGGING_RULES
