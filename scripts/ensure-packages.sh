@@ -4,7 +4,8 @@
 #   build   the toolchain and SQLite: configure and compile the project, build the sample dictionary
 #   qt5     Qt 5, the default and packaged build
 #   qt6     Qt 6, for the build against it (./test.sh --qt6)
-#   test    the suite's desktop checks (Xvfb, xdotool, the package tools, lintian), the format check, and setpriv
+#   test    the suite's desktop checks (Xvfb, xdotool, the package tools, lintian, and for the screen-reader test
+#           the accessibility bus, pyatspi, a D-Bus session and openbox), the format check, and setpriv
 #           (util-linux) for the runs as an ordinary user
 #   shots   the window manager the screenshots are taken under
 # Sourced by run.sh, test.sh, bench.sh and scripts/screenshots.sh; usable alone:
@@ -15,7 +16,8 @@ QUORVEL_PACKAGES_build=(cmake make g++ pkg-config sqlite3 libsqlite3-dev)
 QUORVEL_PACKAGES_qt5=(qtbase5-dev qtbase5-dev-tools libqt5sql5-sqlite qttranslations5-l10n)
 QUORVEL_PACKAGES_qt6=(qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-translations-l10n)
 QUORVEL_PACKAGES_test=(xvfb xauth dpkg-dev file desktop-file-utils xdotool x11-utils x11-xserver-utils imagemagick
-                       lintian appstream clang-format util-linux)
+                       lintian appstream clang-format util-linux at-spi2-core python3-pyatspi dbus-daemon dbus-bin
+                       openbox)
 QUORVEL_PACKAGES_shots=(openbox)
 
 quorvel_ensure_packages() {

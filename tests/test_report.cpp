@@ -3,9 +3,11 @@
 #include "app/quorvel.h"
 #include "testkit.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTextEdit>
 
@@ -21,6 +23,8 @@ INSERT INTO ref_definition (ref_definition_seq, ref_rc_id, pere_fk, lib_criteres
 )sql";
 
 static const QString kAngineLine = QStringLiteral(" Angine (B, P)  ALD : Non   CODE CIM 10 : J02  CODE CISP : R74\n");
+static const QString kZonaBlock =
+    QStringLiteral(" Zona (D, R)  ALD : Non   CODE CIM 10 : B02/G53  CODE CISP : S70\n éruption\n\n");
 
 static QString shownReport(Quorvel &w)
 {
@@ -39,7 +43,9 @@ private slots:
     void patientLineAndFlags();
     void criteriaFollowDictionaryOrder_data();
     void criteriaFollowDictionaryOrder();
-    void onlyTabBarClickRebuilds();
+    void reportFollowsTab_data();
+    void reportFollowsTab();
+    void clickOnShownTabRebuilds();
     void copyUnderTableCoversEveryRow();
 };
 
@@ -113,11 +119,54 @@ void TestReport::criteriaFollowDictionaryOrder()
     QVERIFY(record(w, QStringLiteral("Zona"), {QStringLiteral("éruption")}, "rdPos_D", "rdCodeR"));
     model(w)->setData(model(w)->index(0, 6), criteriaCell);
     QVERIFY(clickTab(tabs(w), 1));
-    QCOMPARE(shownReport(w), kAngineLine + lines + "\n" +
-                                 " Zona (D, R)  ALD : Non   CODE CIM 10 : B02/G53  CODE CISP : S70\n éruption\n\n");
+    QCOMPARE(shownReport(w), kAngineLine + lines + "\n" + kZonaBlock);
 }
 
-void TestReport::onlyTabBarClickRebuilds()
+void TestReport::reportFollowsTab_data()
+{
+    QTest::addColumn<QString>("road"); // how the doctor, or a screen reader, reaches the "Résultat" tab
+    QTest::newRow("click") << "click";
+    QTest::newRow("Ctrl+Tab") << "ctrl+tab";
+    QTest::newRow("tab bar arrow key") << "arrow";
+    QTest::newRow("screen reader's press") << "reader";
+}
+
+void TestReport::reportFollowsTab()
+{
+    QFETCH(QString, road);
+    Quorvel w;
+    w.show();
+    const auto reachReport = [&] {
+        if (road == "click") {
+            if (!clickTab(tabs(w), 1))
+                return false;
+        } else if (road == "ctrl+tab") {
+            QTest::keyClick(keywordBox(w), Qt::Key_Tab, Qt::ControlModifier);
+        } else if (road == "arrow") {
+            QTest::keyClick(tabs(w)->tabBar(), Qt::Key_Right);
+        } else {
+            QAccessibleInterface *tab = QAccessible::queryAccessibleInterface(tabs(w)->tabBar())->child(1);
+            if (!tab || !tab->actionInterface())
+                return false;
+            tab->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        }
+        return tabs(w)->currentIndex() == 1;
+    };
+    QVERIFY(record(w, QStringLiteral("Angine"), {}, "rdPos_B", "rdCodeP"));
+    QVERIFY(reachReport());
+    QCOMPARE(shownReport(w), kAngineLine + "\n");
+
+    tabs(w)->setCurrentIndex(0);
+    QVERIFY(record(w, QStringLiteral("Zona"), {QStringLiteral("éruption")}, "rdPos_D", "rdCodeR"));
+    LogCapture log;
+    QVERIFY(reachReport());
+    QCOMPARE(shownReport(w), kAngineLine + "\n" + kZonaBlock);
+    QCOMPARE(log.count(QStringLiteral("*******************************")), 1); // built once, the click too
+    click(w, "btCopyToClipboard");
+    QCOMPARE(QApplication::clipboard()->text(), kAngineLine + "\n" + kZonaBlock);
+}
+
+void TestReport::clickOnShownTabRebuilds()
 {
     Quorvel w;
     w.show();
@@ -128,12 +177,8 @@ void TestReport::onlyTabBarClickRebuilds()
     QCOMPARE(shownReport(w), built);
 
     box->setPlainText(QStringLiteral("revu par le médecin"));
-    tabs(w)->setCurrentIndex(0);
-    tabs(w)->setCurrentIndex(1); // reached without the tab bar: the doctor's text stays
-    QCOMPARE(shownReport(w), QStringLiteral("revu par le médecin"));
-    click(w, "btCopyToClipboard");
+    click(w, "btCopyToClipboard"); // the doctor's text, as typed
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("revu par le médecin"));
-
     QVERIFY(clickTab(tabs(w), 1)); // a click on the tab already shown builds again
     QCOMPARE(shownReport(w), built);
     box->setPlainText(QStringLiteral("revu"));

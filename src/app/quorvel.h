@@ -72,6 +72,7 @@ private slots:
     void on_rdCodeN_clicked();
     void on_btAucunCritere_clicked();
     void on_tabWidget_tabBarClicked(int index);
+    void on_tabWidget_currentChanged(int index);
     void on_btCopyToClipboard_clicked();
     void on_txtSearchCriteria_textChanged(const QString &arg1);
     void on_btApropos_clicked();
@@ -81,6 +82,7 @@ private slots:
     void on_btDown_clicked();
     void on_chkALD_clicked(bool checked);
     void on_List_RefRC_itemClicked(QListWidgetItem *current);
+    void on_List_RefRC_itemSelectionChanged();
     void on_listeSynonymes_itemClicked(QListWidgetItem *item);
     void on_onlytitreCk_clicked();
     void on_btEffacerProfilPatient_clicked();

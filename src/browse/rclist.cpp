@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The RC list: all RCs, the patient-profile filter, the keyword search, and the two reset buttons.
+// The RC list: all RCs, the patient-profile filter, the keyword search, the two reset buttons, and an RC
+// chosen by a screen reader.
 #include "app/quorvel.h"
 
 #include "browse/rcqueries.h"
@@ -114,6 +115,20 @@ void Quorvel::clearDefinitionPanes()
     uncheckChoices(AldBox::Clear);
     for (const auto &position : positionButtons())
         position.second->hide();
+}
+
+void Quorvel::on_List_RefRC_itemSelectionChanged()
+{
+    // A screen reader selects an item without making it current, so nothing would load it: the form would keep
+    // the previous RC and record that one. The mouse and the keys make the item current before selecting it and
+    // refills select nothing, so those pass here without a second load; a see-also jump selects without loading
+    // on purpose.
+    if (seeAlsoJump)
+        return;
+    QListWidget *list = ui->List_RefRC;
+    const QList<QListWidgetItem *> selected = list->selectedItems();
+    if (selected.size() == 1 && selected.first() != list->currentItem())
+        list->setCurrentItem(selected.first()); // runs the RC load, as a click does
 }
 
 void Quorvel::on_txtSearchCriteria_textChanged(const QString &arg1)

@@ -44,6 +44,16 @@ std::optional<QString> criterionText(const QSqlDatabase &db, const QString &id)
 
 void Quorvel::on_tabWidget_tabBarClicked(int index)
 {
+    // A click that changes the tab builds through the change below; a click on the report already shown builds
+    // here, which is how the doctor drops the edits made in the box.
+    if (index == kReportTab && ui->tabWidget->currentIndex() == kReportTab)
+        buildReport();
+}
+
+void Quorvel::on_tabWidget_currentChanged(int index)
+{
+    // However the tab is reached (mouse, Ctrl+Tab, the tab bar's arrows, a screen reader), the report shown and
+    // copied is the table's, never an older build.
     if (index == kReportTab)
         buildReport();
 }
