@@ -199,6 +199,10 @@ void TestAccessibility::seeAlsoJumpStillSelectsOnly()
     QCOMPARE(selectedTexts(rcList(w)), QStringList({"ZONA"}));
     QVERIFY(rcTitle(w).contains(QStringLiteral("ZONA")));
     QCOMPARE(rcList(w)->currentItem()->text(), QStringLiteral("ANGINE"));
+    // The reader then chooses ANGINE again, the list's current item: the form must show it, not ZONA.
+    QAccessibleTableInterface *table = QAccessible::queryAccessibleInterface(rcList(w))->tableInterface();
+    QVERIFY(table && table->selectRow(rcList(w)->currentRow()));
+    QVERIFY2(rcTitle(w).contains(QStringLiteral("ANGINE")), qPrintable(rcTitle(w)));
 }
 
 QTEST_MAIN(TestAccessibility)

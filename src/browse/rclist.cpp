@@ -127,8 +127,12 @@ void Quorvel::on_List_RefRC_itemSelectionChanged()
         return;
     QListWidget *list = ui->List_RefRC;
     const QList<QListWidgetItem *> selected = list->selectedItems();
-    if (selected.size() == 1 && selected.first() != list->currentItem())
+    if (selected.size() != 1)
+        return;
+    if (selected.first() != list->currentItem())
         list->setCurrentItem(selected.first()); // runs the RC load, as a click does
+    else if (selected.first()->data(browse::kIdRole) != currentRcId)
+        loadRc(selected.first()); // the current RC chosen again after a see-also jump showed another one
 }
 
 void Quorvel::on_txtSearchCriteria_textChanged(const QString &arg1)
