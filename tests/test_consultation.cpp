@@ -129,12 +129,13 @@ void TestConsultation::keyboardOnlyConsultation()
     w.show();
     Keyboard keys(w);
     widget<QLineEdit>(w, "txtSearchCriteria")->setFocus();
-    // The code choice, made active as a desktop does: the first Return takes the inline completion of the entry it
-    // proposes (the whole text is selected), the second accepts it.
+    // The code choice, made active as a desktop does. Qt 5's first Return takes the inline completion of the entry
+    // it proposes (its whole text is selected) and a second accepts it; Qt 6 accepts at the first.
     ModalWatcher watcher([&keys](QWidget *modal) {
         QApplication::setActiveWindow(modal);
         keys.press(Qt::Key_Return);
-        keys.press(Qt::Key_Return);
+        if (modal->isVisible())
+            keys.press(Qt::Key_Return);
     });
 
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("ang"));
