@@ -2,7 +2,9 @@
 // quorvel_bench: drives the real window offscreen on synthetic dictionaries of several sizes and prints, per
 // operation, the window's time beside the time SQLite alone needs for the same statements (the floor).
 // Usage: quorvel_bench [--scales 1 10 100] [--iterations N]
+#include "app/appearance.h"
 #include "app/quorvel.h"
+#include "app/resources.h"
 #include "gendict.h"
 #include "statementlog.h"
 
@@ -512,6 +514,8 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     bench::installStatementHook();
+    appearance::setApplicationAttributes();
+    quorvelInitResources();
     QApplication app(argc, argv);
 
     std::vector<int> scales;

@@ -32,7 +32,7 @@ static QString spoken(QObject *object, QAccessible::Text text = QAccessible::Nam
     return iface ? iface->text(text) : QString();
 }
 
-class TestAccessibility : public QObject
+class TestAccessibility : public testkit::TestCase
 {
     Q_OBJECT
 

@@ -45,7 +45,7 @@ INSERT INTO ref_dic VALUES (100, 'Phlegmon périamygdalien', '2'), (101, 'Épigl
 INSERT INTO ref_l_rc_dic VALUES (1, 102), (1, 101), (1, 100), (1, 103), (1, 104);
 )sql";
 
-class TestBrowse : public QObject
+class TestBrowse : public testkit::TestCase
 {
     Q_OBJECT
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Statement texts of the RC list and the keyword folding, without a window.
 #include "browse/rcqueries.h"
+#include "session/weighting.h"
 #include "testkit.h"
 
 #include <QTest>
@@ -125,7 +126,7 @@ void TestBrowseLogic::weightClass()
 {
     QFETCH(QVariant, ponderId);
     QFETCH(int, weightClass);
-    QCOMPARE(browse::weightClassOf(ponderId), weightClass);
+    QCOMPARE(session::weightClassOf(ponderId), weightClass);
 }
 
 void TestBrowseLogic::likePatternCeiling()

@@ -24,7 +24,7 @@ INSERT INTO ref_l_rc_cim10 (ref_lrccim_seq, ref_rc_id, code_cim_1, code_cim_2, s
 INSERT INTO ref_combi_criteres_cim (ref_lrccim_id, ref_definition_id) VALUES (1, 11), (1, 12), (2, 12);
 )sql";
 
-class TestConsultation : public QObject
+class TestConsultation : public testkit::TestCase
 {
     Q_OBJECT
 

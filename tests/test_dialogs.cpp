@@ -101,7 +101,7 @@ QColor centreColour(QWidget *widget)
 
 } // namespace
 
-class TestDialogs : public QObject
+class TestDialogs : public testkit::TestCase
 {
     Q_OBJECT
 

@@ -37,7 +37,7 @@ static QList<QStringList> snapshot(Quorvel &w)
     return rows;
 }
 
-class TestEditing : public QObject
+class TestEditing : public testkit::TestCase
 {
     Q_OBJECT
 

@@ -264,7 +264,7 @@ QString describe(const QString &keyword)
 
 } // namespace
 
-class TestKeywordFuzz : public QObject
+class TestKeywordFuzz : public testkit::TestCase
 {
     Q_OBJECT
 

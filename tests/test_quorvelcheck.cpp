@@ -23,7 +23,7 @@ INSERT INTO ref_combi_criteres_cim VALUES (100, 10, NULL);
 
 } // namespace
 
-class TestQuorvelCheck : public QObject
+class TestQuorvelCheck : public testkit::TestCase
 {
     Q_OBJECT
 

@@ -43,7 +43,7 @@ INSERT INTO ref_combi_criteres_cim (ref_lrccim_id, ref_definition_id) VALUES
 static const QString kNoFollowUp = QStringLiteral("Veuilliez séléctionner un code suivi");
 static const QString kNoPosition = QStringLiteral("Veuilliez séléctionner une position diagnostique");
 
-class TestRecording : public QObject
+class TestRecording : public testkit::TestCase
 {
     Q_OBJECT
 

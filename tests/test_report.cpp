@@ -31,7 +31,7 @@ static QString shownReport(Quorvel &w)
     return widget<QTextEdit>(w, "txtResult")->toPlainText();
 }
 
-class TestReport : public QObject
+class TestReport : public testkit::TestCase
 {
     Q_OBJECT
 

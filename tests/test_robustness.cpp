@@ -128,7 +128,7 @@ const QString kDictionary = QStringLiteral("broken.sqlite");
 
 } // namespace
 
-class TestRobustness : public QObject
+class TestRobustness : public testkit::TestCase
 {
     Q_OBJECT
 

@@ -6,9 +6,9 @@
 
 #include <QTest>
 
-static weighting::ClassTally tally(const QList<int> &counts)
+static session::ClassTally tally(const QList<int> &counts)
 {
-    weighting::ClassTally t;
+    session::ClassTally t;
     for (int k = 0; k < counts.size(); ++k)
         t.set(k, counts.at(k));
     return t;
@@ -52,30 +52,30 @@ void TestSessionLogic::levelRequirements()
     QFETCH(QList<int>, ticked);
     QFETCH(QList<int>, level);
     QFETCH(bool, met);
-    QCOMPARE(weighting::levelRequirementsMet(tally(ticked), tally(level)), met);
+    QCOMPARE(session::levelRequirementsMet(tally(ticked), tally(level)), met);
 }
 
 void TestSessionLogic::tallyCountsOnlyClassesZeroToFour()
 {
-    weighting::ClassTally t;
+    session::ClassTally t;
     for (int weightClass : {0, 4, 4, 5, 7, 9, -1})
         t.add(weightClass);
     QCOMPARE(t.count(0), 1);
     QCOMPARE(t.count(4), 2);
     QCOMPARE(t.count(5), 0);
     // A level made only of uncounted classes asks for nothing.
-    weighting::ClassTally uncounted;
+    session::ClassTally uncounted;
     uncounted.add(5);
     uncounted.add(9);
-    QVERIFY(weighting::levelRequirementsMet(weighting::ClassTally(), uncounted));
+    QVERIFY(session::levelRequirementsMet(session::ClassTally(), uncounted));
 }
 
 void TestSessionLogic::choiceEntriesInPlainCodeOrder()
 {
-    codechoice::CodeChoice choice;
-    choice.addRule(codechoice::cimText(QStringLiteral("a05"), QString()), QStringLiteral("minuscule"), "R97");
-    choice.addRule(codechoice::cimText(QStringLiteral("É10"), QString()), QStringLiteral("accent"), "R98");
-    choice.addRule(codechoice::cimText(QStringLiteral("B20"), QStringLiteral("J45.1")), QStringLiteral("mixte"), "");
+    session::CodeChoice choice;
+    choice.addRule(session::cimText(QStringLiteral("a05"), QString()), QStringLiteral("minuscule"), "R97");
+    choice.addRule(session::cimText(QStringLiteral("É10"), QString()), QStringLiteral("accent"), "R98");
+    choice.addRule(session::cimText(QStringLiteral("B20"), QStringLiteral("J45.1")), QStringLiteral("mixte"), "");
     choice.addRule(QStringLiteral("N30"), QStringLiteral("simple"), QStringLiteral("U71"));
     choice.addRule(QStringLiteral("N30"), QStringLiteral("simple"), QStringLiteral("U72"));
     choice.addDefault(QString(), QStringLiteral("Asthme"), QStringLiteral("R96D"));
@@ -109,7 +109,7 @@ void TestSessionLogic::sortByOrder()
     QFETCH(QStringList, ids);
     QFETCH(QStringList, sorted);
     const auto orderOf = [](const QString &id) { return id.at(0).isDigit() ? id.at(0).digitValue() : -1; };
-    QCOMPARE(report::sortByOrder(ids, orderOf), sorted);
+    QCOMPARE(session::sortByOrder(ids, orderOf), sorted);
 }
 
 QTEST_MAIN(TestSessionLogic)

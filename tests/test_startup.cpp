@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of the main window: settings file, dictionary opening, layout names, first RC shown.
 #include "app/quorvel.h"
-#include "app/resources.h"
 #include "testkit.h"
 
 #include <QApplication>
@@ -31,7 +30,7 @@ VALUES (10, 1, 0, 'Toux sèche ou grasse', 1, 1, 1),
 INSERT INTO ref_l_rc_voir_aussi_rc VALUES (2, 1);
 )sql";
 
-class TestStartup : public QObject
+class TestStartup : public testkit::TestCase
 {
     Q_OBJECT
 
@@ -270,7 +269,6 @@ void TestStartup::dictionaryIsNeverWritten()
 
 void TestStartup::laterDialogsSpeakFrench()
 {
-    quorvelInitResources();
     QTranslator translator;
     QVERIFY(translator.load(QStringLiteral(":/qtbase_fr.qm"), QString(), QString(), QString()));
     QVERIFY(QApplication::installTranslator(&translator));

@@ -81,7 +81,7 @@ QStringList filesIn(const QString &dir)
 
 } // namespace
 
-class TestUnprivileged : public QObject
+class TestUnprivileged : public testkit::TestCase
 {
     Q_OBJECT
 
@@ -205,7 +205,7 @@ void TestUnprivileged::readOnlyPlaces()
         QVERIFY(QFile::setPermissions(dir + QLatin1Char('/') + name, read));
     if (QFile::exists(log))
         QVERIFY(QFile::setPermissions(log, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
-    QCOMPARE(qdb::inWalMode(path), Journal(journal) != Journal::Delete);
+    QCOMPARE(db::inWalMode(path), Journal(journal) != Journal::Delete);
 
     const QStringList filesBefore = filesIn(dir);
     const QByteArray bytesBefore = fileBytes(path);
@@ -240,6 +240,7 @@ void TestUnprivileged::readOnlyPlaces()
 
 int main(int argc, char *argv[])
 {
+    testkit::TestCase::initMain();
     QApplication app(argc, argv);
     if (argc == 2 && qstrcmp(argv[1], kChildArgument) == 0)
         return childMain();

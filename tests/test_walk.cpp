@@ -551,7 +551,7 @@ bool Walk::check()
     return true;
 }
 
-class TestWalk : public QObject
+class TestWalk : public testkit::TestCase
 {
     Q_OBJECT
 

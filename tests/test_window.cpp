@@ -200,7 +200,7 @@ void settle()
 
 } // namespace
 
-class TestWindow : public QObject
+class TestWindow : public testkit::TestCase
 {
     Q_OBJECT
 

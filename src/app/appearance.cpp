@@ -36,12 +36,6 @@ void setApplicationAttributes()
     QCoreApplication::setAttribute(Qt::AA_UseStyleSheetPropagationInWidgetStyles);
 }
 
-namespace
-{
-// Tests and the benchmark create their own application object; they get the attributes all the same.
-const bool kAttributesSet = (setApplicationAttributes(), true);
-} // namespace
-
 void inheritParentFonts(QWidget *root)
 {
     // Children created under a style sheet, and tab pages built without a parent, kept the application font.

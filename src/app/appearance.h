@@ -16,8 +16,8 @@ class QWidget;
 namespace appearance
 {
 
-// High-DPI scaling and pixmaps, and fonts that flow through style sheets. Must run before the application
-// object exists; the library also runs it at load time, so every program that links it gets the same window.
+// High-DPI scaling and pixmaps, and fonts that flow through style sheets. Every program that shows the window
+// calls it before its application object exists, so that each of them gets the same window.
 void setApplicationAttributes();
 
 // Makes every widget under root that has no font of its own take its parent's, parents first.

@@ -2,7 +2,7 @@
 // Entry point: builds the window, then installs the toolkit's French texts for what it shows afterwards.
 #include "app/appearance.h"
 #include "app/quorvel.h"
-#include "db/database.h"
+#include "app/resources.h"
 
 #include <QApplication>
 #include <QTranslator>
@@ -10,6 +10,7 @@
 int main(int argc, char *argv[])
 {
     appearance::setApplicationAttributes();
+    quorvelInitResources();
     QApplication app(argc, argv);
     Quorvel window;
     window.showMaximized();

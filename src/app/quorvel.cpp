@@ -3,8 +3,7 @@
 #include "app/quorvel.h"
 
 #include "app/appearance.h"
-#include "app/resources.h"
-#include "browse/rcqueries.h"
+#include "browse/rclistitems.h"
 #include "browse/rctitles.h"
 #include "session/sessioncolumns.h"
 #include "ui_quorvel.h"
@@ -22,9 +21,10 @@
 #include <QTextEdit>
 #include <QToolTip>
 
+Q_LOGGING_CATEGORY(lcTrace, "quorvel.trace")
+
 Quorvel::Quorvel(QWidget *parent) : QDialog(parent)
 {
-    quorvelInitResources();
     ui = new Ui::Quorvel;
     ui->setupUi(this);
     appearance::inheritParentFonts(this);

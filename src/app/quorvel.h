@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: owns every widget, the dictionary connection and the consultation table.
-// Its behaviour is spread over per-subsystem source files (app/, db/, browse/, session/, dialogs/).
+// Its slots and methods are grouped below under the subsystem and source file that define them.
 #pragma once
 
 #include <QDialog>
+#include <QLoggingCategory>
 #include <QMap>
 #include <QSet>
 #include <QSqlDatabase>
@@ -25,11 +26,14 @@ class QRadioButton;
 class QStandardItemModel;
 class QTableView;
 
+// What the window writes on its debug channel as it works (statements shown, ids listed, steps taken).
+Q_DECLARE_LOGGING_CATEGORY(lcTrace)
+
 namespace Ui
 {
 class Quorvel;
 }
-namespace codechoice
+namespace session
 {
 class CodeChoice;
 }
@@ -52,16 +56,28 @@ protected:
     void mousePressEvent(QMouseEvent *e) override;
 
 private slots:
-    void on_btShowArgument_clicked();
-    void on_List_Criteres_currentItemChanged(QListWidgetItem *current, QListWidgetItem *previous);
-    void on_btEffacer_clicked();
+    // --- RC list, search and profile (browse/rclist.cpp)
+    void on_List_RefRC_itemSelectionChanged();
+    void on_txtSearchCriteria_textChanged(const QString &arg1);
+    void on_onlytitreCk_clicked();
     void on_rbHomme_clicked();
     void on_rbFemme_clicked();
     void on_txtAge_textChanged(const QString &arg1);
-    void on_btAjouterRC_clicked();
-    void on_btSupprimerRC_clicked();
-    void on_tableView_clicked(const QModelIndex &index);
+    void on_btEffacerProfilPatient_clicked();
+    void on_btEffacer_clicked();
+
+    // --- RC definition and criteria (browse/rcdefinition.cpp)
+    void on_List_RefRC_currentItemChanged(QListWidgetItem *current, QListWidgetItem *previous);
+    void on_List_RefRC_itemClicked(QListWidgetItem *current);
+    void on_listeSynonymes_itemClicked(QListWidgetItem *item);
+    void on_List_Criteres_currentItemChanged(QListWidgetItem *current, QListWidgetItem *previous);
     void on_List_Criteres_itemClicked(QListWidgetItem *item);
+
+    // --- recording and code choice (session/recording.cpp)
+    void on_btAjouterRC_clicked();
+
+    // --- editing recorded rows (session/editing.cpp)
+    void on_tableView_clicked(const QModelIndex &index);
     void on_rdPos_A_clicked();
     void on_rdPos_B_clicked();
     void on_rdPos_C_clicked();
@@ -70,24 +86,23 @@ private slots:
     void on_rdCodeR_clicked();
     void on_rdCodeP_clicked();
     void on_rdCodeN_clicked();
+    void on_chkAsymptomique_clicked(bool checked);
+    void on_chkALD_clicked(bool checked);
     void on_btAucunCritere_clicked();
+    void on_btUp_clicked();
+    void on_btDown_clicked();
+    void on_btSupprimerRC_clicked();
+
+    // --- report and clipboard (session/report.cpp)
     void on_tabWidget_tabBarClicked(int index);
     void on_tabWidget_currentChanged(int index);
     void on_btCopyToClipboard_clicked();
-    void on_txtSearchCriteria_textChanged(const QString &arg1);
+    void on_btCopyToClipboard1_clicked();
+
+    // --- dialogs (dialogs/dialogslots.cpp)
+    void on_btShowArgument_clicked();
     void on_btApropos_clicked();
     void on_btHALVANE_clicked();
-    void on_chkAsymptomique_clicked(bool checked);
-    void on_btUp_clicked();
-    void on_btDown_clicked();
-    void on_chkALD_clicked(bool checked);
-    void on_List_RefRC_itemClicked(QListWidgetItem *current);
-    void on_List_RefRC_itemSelectionChanged();
-    void on_listeSynonymes_itemClicked(QListWidgetItem *item);
-    void on_onlytitreCk_clicked();
-    void on_btEffacerProfilPatient_clicked();
-    void on_btCopyToClipboard1_clicked();
-    void on_List_RefRC_currentItemChanged(QListWidgetItem *current, QListWidgetItem *previous);
 
 private:
     // --- dictionary (db/dictionary.cpp)
@@ -150,8 +165,8 @@ private:
     QStringList ruleCriteria(const QString &ruleId);
     QString ruleValue(const QString &column, const QString &ruleId);
     bool chooseCodes(const QStringList &ticked, QString &cim, QString &cisp);
-    codechoice::CodeChoice rulesOfRcList(const QString &sql);
-    codechoice::CodeChoice rulesMetByTicks(const QStringList &ticked);
+    session::CodeChoice rulesOfRcList(const QString &sql);
+    session::CodeChoice rulesMetByTicks(const QStringList &ticked);
     // Appends the cells (one per column, the RC id in its own type) and selects the new row.
     void appendSessionRow(const QVariantList &cells);
 

@@ -4,14 +4,8 @@
 
 #include <QtGlobal>
 
-static void initQuorvelResourcesOnce()
+void quorvelInitResources()
 {
     Q_INIT_RESOURCE(quorvel);
     Q_INIT_RESOURCE(translations);
-}
-
-void quorvelInitResources()
-{
-    static const bool done = (initQuorvelResourcesOnce(), true);
-    Q_UNUSED(done)
 }

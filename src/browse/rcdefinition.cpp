@@ -3,8 +3,9 @@
 // and the slots of the RC list, the see-also list and the criteria list.
 #include "app/quorvel.h"
 
-#include "browse/rcqueries.h"
+#include "browse/rclistitems.h"
 #include "db/database.h"
+#include "session/weighting.h"
 #include "ui_quorvel.h"
 
 #include <QListWidget>
@@ -53,7 +54,7 @@ void Quorvel::fillCriteriaWith(QListWidget *list, const QString &sql, const QStr
 {
     QScopedValueRollback<bool> loading(criteriaLoading, true);
     list->clear();
-    const bool ok = qdb::forEachRow(
+    const bool ok = db::forEachRow(
         db, sql,
         [list](const QSqlQuery &row) {
             const QString text = row.value(2).toString();
@@ -88,7 +89,7 @@ void Quorvel::showPositions(int rcId, QRadioButton *a, QRadioButton *b, QRadioBu
                             QRadioButton *z)
 {
     QRadioButton *const buttons[] = {a, b, c, d, z};
-    const std::optional<QVariantList> offered = qdb::firstRow(db, kPositionsSql.arg(rcId), 5);
+    const std::optional<QVariantList> offered = db::firstRow(db, kPositionsSql.arg(rcId), 5);
     for (int i = 0; i < 5; ++i) {
         if (offered && offered->value(i).toInt() == 1) {
             uncheckRadio(buttons[i]);
@@ -102,8 +103,8 @@ void Quorvel::showPositions(int rcId, QRadioButton *a, QRadioButton *b, QRadioBu
 
 int Quorvel::ponderClass(const QString &criterionId)
 {
-    const std::optional<QVariantList> row = qdb::firstRow(db, kPonderSql.arg(criterionId), 1);
-    return row ? browse::weightClassOf(row->value(0)) : browse::kUncountedClass;
+    const std::optional<QVariantList> row = db::firstRow(db, kPonderSql.arg(criterionId), 1);
+    return row ? session::weightClassOf(row->value(0)) : session::kUncountedClass;
 }
 
 QList<QPair<QString, QRadioButton *>> Quorvel::positionButtons() const

@@ -3,7 +3,10 @@
 // chosen by a screen reader.
 #include "app/quorvel.h"
 
+#include "browse/rclistitems.h"
 #include "browse/rcqueries.h"
+#include "browse/rctitles.h"
+#include "browse/sex.h"
 #include "db/database.h"
 #include "ui_quorvel.h"
 
@@ -19,9 +22,10 @@ bool Quorvel::fillRcList(QListWidget *list, const QString &sql, bool withToolTip
     list->setUpdatesEnabled(false);
     list->clear();
     rcItemMap->clear();
-    const bool ok = qdb::forEachRow(
+    browse::WidestText widest(list->font());
+    const bool ok = db::forEachRow(
         db, sql,
-        [this, list, withToolTips](const QSqlQuery &row) {
+        [this, list, withToolTips, &widest](const QSqlQuery &row) {
             const int id = row.value(0).toInt();
             const QString title = row.value(1).toString();
             auto *item = new QListWidgetItem(title);
@@ -30,12 +34,15 @@ bool Quorvel::fillRcList(QListWidget *list, const QString &sql, bool withToolTip
                 item->setData(Qt::ToolTipRole, title);
             list->addItem(item);
             rcItemMap->insert(id, item);
+            widest.add(title);
         },
         QString(), failure);
     if (!ok) {
         list->clear();
         rcItemMap->clear();
     }
+    if (auto *delegate = qobject_cast<browse::WidestTitleDelegate *>(list->itemDelegate()))
+        delegate->setWidestTitle(widest.text());
     list->setUpdatesEnabled(true);
     return ok;
 }

@@ -5,21 +5,6 @@
 namespace browse
 {
 
-QString titleText(const QString &prefix, const QString &title)
-{
-    return prefix + title + QStringLiteral("</center>");
-}
-
-QString profileText(Sex sex)
-{
-    return sex == Sex::Man ? QStringLiteral("Homme") : sex == Sex::Woman ? QStringLiteral("Femme") : QString();
-}
-
-QString reportText(Sex sex)
-{
-    return sex == Sex::Man ? QStringLiteral("Homme") : sex == Sex::Woman ? QStringLiteral("Féminin") : QString();
-}
-
 QString allRcsStatement()
 {
     return QStringLiteral("select DISTINCT * from ref_rc rc inner join ref_definition def on def.ref_rc_id = "
@@ -103,34 +88,6 @@ bool keywordTooLongForLike(const QString &foldedKeyword)
     QString literal = foldedKeyword;
     literal.replace(QStringLiteral("''"), QStringLiteral("'"));
     return literal.toUtf8().size() + 2 > 50000;
-}
-
-int weightClassOf(const QVariant &ponderId)
-{
-    if (ponderId.isNull())
-        return kUncountedClass;
-    switch (ponderId.toInt()) {
-    case 1:
-        return 0;
-    case 2:
-        return 1;
-    case 3:
-        return 2;
-    case 4:
-        return 3;
-    case 5:
-        return 4;
-    case 6:
-        return 5;
-    case 7:
-        return 6;
-    case 8:
-        return 8;
-    case 10:
-        return 7;
-    default: // 9 among them
-        return kUncountedClass;
-    }
 }
 
 } // namespace browse

@@ -2,7 +2,6 @@
 // Widest title of an RC list, found with font metrics, and the delegate that sizes the rows with it.
 #include "browse/rctitles.h"
 
-#include <QAbstractItemModel>
 #include <QApplication>
 #include <QFontMetricsF>
 #include <QStyle>
@@ -14,39 +13,24 @@ namespace browse
 
 namespace
 {
-// Advances of the Latin characters in the last font asked for, filled as characters come.
-struct AdvanceTable {
-    QFont font;
-    std::array<qreal, 0x250> advance;
-    bool valid = false;
-};
-
-AdvanceTable &advanceTable(const QFont &font)
-{
-    static AdvanceTable table;
-    if (!table.valid || table.font != font) {
-        table.font = font;
-        table.advance.fill(-1);
-        table.valid = true;
-    }
-    return table;
-}
-
 // Shaping can make a text a little wider than its characters side by side (kerning); keep that much slack.
 const qreal kSlack = 0.02;
 // Texts whose estimate is this far below the best are never measured.
 const qreal kCandidateShare = 0.8;
 } // namespace
 
-WidestText::WidestText(const QFont &font) : m_font(font), m_metrics(font), m_advance(&advanceTable(font).advance) {}
+WidestText::WidestText(const QFont &font) : m_metrics(font)
+{
+    m_advance.fill(-1);
+}
 
 qreal WidestText::estimate(const QString &text)
 {
     qreal width = 0;
     for (const QChar c : text) {
         const ushort code = c.unicode();
-        if (code < m_advance->size()) {
-            qreal &advance = (*m_advance)[code];
+        if (code < m_advance.size()) {
+            qreal &advance = m_advance[code];
             if (advance < 0)
                 advance = m_metrics.horizontalAdvance(c);
             width += advance;
@@ -90,18 +74,10 @@ QString WidestText::text() const
 
 QSize WidestTitleDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
-    QSize size = QStyledItemDelegate::sizeHint(option, index);
-    const QAbstractItemModel *model = index.model();
-    if (!model)
-        return size;
-    WidestText widest(option.font);
-    const int rows = model->rowCount(index.parent());
-    for (int row = 0; row < rows; ++row)
-        widest.add(model->index(row, index.column(), index.parent()).data(Qt::DisplayRole).toString());
-
+    const QSize size = QStyledItemDelegate::sizeHint(option, index);
     QStyleOptionViewItem widestOption = option;
     initStyleOption(&widestOption, index);
-    widestOption.text = widest.text();
+    widestOption.text = m_widest;
     const QWidget *widget = option.widget;
     const QStyle *style = widget ? widget->style() : QApplication::style();
     return size.expandedTo(style->sizeFromContents(QStyle::CT_ItemViewItem, &widestOption, QSize(), widget));

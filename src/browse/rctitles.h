@@ -3,7 +3,6 @@
 // whole while the rows keep one size for speed.
 #pragma once
 
-#include <QFont>
 #include <QFontMetricsF>
 #include <QString>
 #include <QStringList>
@@ -27,21 +26,24 @@ public:
 private:
     qreal estimate(const QString &text);
 
-    QFont m_font;
     QFontMetricsF m_metrics;
-    std::array<qreal, 0x250> *m_advance;
+    std::array<qreal, 0x250> m_advance; // of the Latin characters, measured as they first come
     std::vector<std::pair<qreal, QString>> m_candidates;
     qreal m_best = 0;
 };
 
-// Item delegate whose size hint is wide enough for the widest display text of the model. With uniform item
-// sizes the view asks it once per layout, so the rows share that width.
+// Item delegate whose size hint is wide enough for the widest title, which whoever fills the list hands it. With
+// uniform item sizes the view asks it once per layout, so the rows share that width.
 class WidestTitleDelegate : public QStyledItemDelegate
 {
     Q_OBJECT
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
+    void setWidestTitle(const QString &title) { m_widest = title; }
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+
+private:
+    QString m_widest;
 };
 
 } // namespace browse

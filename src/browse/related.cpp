@@ -2,7 +2,7 @@
 // Related entries of the RC shown: the RCs to see also, and the critical diagnoses with their criticality icons.
 #include "app/quorvel.h"
 
-#include "browse/rcqueries.h"
+#include "browse/rclistitems.h"
 #include "db/database.h"
 #include "ui_quorvel.h"
 
@@ -33,7 +33,7 @@ void Quorvel::fillSeeAlso()
 {
     QListWidget *list = ui->listeSynonymes;
     list->clear();
-    const bool ok = qdb::forEachRow(db, kSeeAlsoSql.arg(currentRcId.toInt()), [list](const QSqlQuery &row) {
+    const bool ok = db::forEachRow(db, kSeeAlsoSql.arg(currentRcId.toInt()), [list](const QSqlQuery &row) {
         const int id = row.value(0).toInt();
         qCDebug(lcTrace) << id;
         const QString title = row.value(1).toString();
@@ -51,7 +51,7 @@ void Quorvel::fillCriticalDiagnoses(QTableView *view, int rcId)
     // The model is the view's own, made once with the window: it is emptied and refilled, never replaced.
     QStandardItemModel *model = criticalModel;
     model->removeRows(0, model->rowCount());
-    const bool ok = qdb::forEachRow(db, kCriticalSql.arg(rcId), [model](const QSqlQuery &row) {
+    const bool ok = db::forEachRow(db, kCriticalSql.arg(rcId), [model](const QSqlQuery &row) {
         const QString group = row.value(2).toString();
         int level = 0;
         if (group == QLatin1String("1"))

@@ -12,9 +12,8 @@
 #include <QUrlQuery>
 
 Q_LOGGING_CATEGORY(lcSql, "quorvel.sql")
-Q_LOGGING_CATEGORY(lcTrace, "quorvel.trace")
 
-namespace qdb
+namespace db
 {
 
 QString appFilePath(const QString &fileName)
@@ -154,4 +153,4 @@ QStringList lastRow(const QSqlDatabase &db, const QString &sql, int columns)
     return values;
 }
 
-} // namespace qdb
+} // namespace db

@@ -14,10 +14,8 @@ class QSqlQuery;
 
 // Statements that failed, one line each: the driver's text, after the caller's prefix if it gives one.
 Q_DECLARE_LOGGING_CATEGORY(lcSql)
-// What the window writes on its debug channel as it works (statements shown, ids listed, steps taken).
-Q_DECLARE_LOGGING_CATEGORY(lcTrace)
 
-namespace qdb
+namespace db
 {
 
 inline const QString kSettingsFile = QStringLiteral("config.ini");
@@ -74,4 +72,4 @@ QStringList firstColumn(const QSqlDatabase &db, const QString &sql);
 // The first `columns` values of the last row, as texts; empty texts when there is no row or the statement fails.
 QStringList lastRow(const QSqlDatabase &db, const QString &sql, int columns);
 
-} // namespace qdb
+} // namespace db

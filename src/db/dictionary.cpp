@@ -10,19 +10,19 @@
 
 bool Quorvel::openDatabase(const QString &path, const QString &name)
 {
-    db = qdb::openReadOnly(path, name);
+    db = db::openReadOnly(path, name);
     return db.isOpen();
 }
 
 bool Quorvel::openDictionary()
 {
-    QSettings settings(qdb::appFilePath(qdb::kSettingsFile), QSettings::IniFormat);
-    settings.beginGroup(qdb::kSettingsGroup);
-    const QString bdName = settings.value(qdb::kSettingsKey, QString()).toString();
+    QSettings settings(db::appFilePath(db::kSettingsFile), QSettings::IniFormat);
+    settings.beginGroup(db::kSettingsGroup);
+    const QString bdName = settings.value(db::kSettingsKey, QString()).toString();
     settings.endGroup();
 
-    databasePath = qdb::appFilePath(bdName);
-    connectionName = qdb::kConnectionName;
+    databasePath = db::appFilePath(bdName);
+    connectionName = db::kConnectionName;
 
     const bool opened = openDatabase(databasePath, connectionName);
     if (!opened)

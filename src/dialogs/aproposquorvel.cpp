@@ -2,7 +2,6 @@
 // The About dialog and its text.
 #include "dialogs/aproposquorvel.h"
 
-#include "app/resources.h"
 #include "ui_aproposquorvel.h"
 
 #include <QStringList>
@@ -44,7 +43,6 @@ QString aboutHtml()
 
 AproposQuorvel::AproposQuorvel(QWidget *parent) : QDialog(parent)
 {
-    quorvelInitResources();
     ui = new Ui::AproposQuorvel;
     ui->setupUi(this);
     // Only a close box: the fixed layout has nothing to gain from minimising, maximising or the help button.

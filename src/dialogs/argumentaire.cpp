@@ -2,12 +2,10 @@
 // The argument text dialog: a text box the doctor may scroll and mark up, and a close button.
 #include "dialogs/argumentaire.h"
 
-#include "app/resources.h"
 #include "ui_argumentaire.h"
 
 Argumentaire::Argumentaire(QWidget *parent) : QDialog(parent)
 {
-    quorvelInitResources();
     ui = new Ui::Argumentaire;
     ui->setupUi(this);
 }

@@ -30,7 +30,7 @@ void Quorvel::on_btShowArgument_clicked()
     if (rcId == -1)
         return;
 
-    const std::optional<QVariantList> row = qdb::firstRow(db, kArgumentSql.arg(rcId), 1);
+    const std::optional<QVariantList> row = db::firstRow(db, kArgumentSql.arg(rcId), 1);
     // A statement that failed says nothing about the argument; telling the doctor there is none would be false.
     if (!row)
         return;

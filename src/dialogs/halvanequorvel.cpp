@@ -2,7 +2,6 @@
 // The publisher dialog. Its picture is a file beside the program, not a resource, so it can be replaced on site.
 #include "dialogs/halvanequorvel.h"
 
-#include "app/resources.h"
 #include "ui_halvanequorvel.h"
 
 #include <QCoreApplication>
@@ -45,7 +44,6 @@ QString publisherImageStyleSheet(const QString &appDir)
 
 HalvaneQuorvel::HalvaneQuorvel(QWidget *parent) : QDialog(parent)
 {
-    quorvelInitResources();
     ui = new Ui::HalvaneQuorvel;
     ui->setupUi(this);
     ui->image->setStyleSheet(dialogs::publisherImageStyleSheet(QCoreApplication::applicationDirPath()));

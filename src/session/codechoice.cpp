@@ -2,7 +2,7 @@
 // Code choice among coding rules (see codechoice.h).
 #include "session/codechoice.h"
 
-namespace codechoice
+namespace session
 {
 
 QString cimText(const QString &cim1, const QString &cim2)
@@ -41,4 +41,4 @@ void CodeChoice::addDefault(const QString &cim, const QString &title, const QStr
         m_map.insert(displayText(cim, title), CodeCandidate{cim, cisp});
 }
 
-} // namespace codechoice
+} // namespace session

@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace codechoice
+namespace session
 {
 
 // The codes a coding rule (or the RC's defaults) would give to the recorded row.
@@ -46,4 +46,4 @@ private:
     int m_candidateCount = 0;
 };
 
-} // namespace codechoice
+} // namespace session

@@ -14,6 +14,3 @@ public:
 protected:
     void resizeEvent(QResizeEvent *event) override;
 };
-
-// Width of each sized column for a view w pixels wide, as pairs (column, width) in the order they are applied.
-QVector<QPair<int, int>> sessionColumnWidths(int w);

@@ -2,7 +2,7 @@
 // Editing the consultation table: re-opening a row into the form, writing form changes back into it,
 // moving rows up and down, and deleting them.
 #include "app/quorvel.h"
-#include "browse/rcqueries.h"
+#include "browse/rclistitems.h"
 #include "db/database.h"
 #include "session/sessioncolumns.h"
 

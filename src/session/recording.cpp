@@ -2,7 +2,7 @@
 // Recording the RC shown in the form as a new row of the consultation table: the checks on position and
 // follow-up code, the weighting rules for code N, and the choice of the CIM 10 and CISP codes.
 #include "app/quorvel.h"
-#include "browse/rcqueries.h"
+#include "browse/rclistitems.h"
 #include "db/database.h"
 #include "session/codechoice.h"
 #include "session/sessioncolumns.h"
@@ -108,7 +108,7 @@ QString recordedTitle(QListWidget *list, const QSqlDatabase &db, int rcId)
     const QList<QListWidgetItem *> selected = list->selectedItems();
     if (!selected.isEmpty() && selected.first()->data(browse::kIdRole).toInt() == rcId)
         return selected.first()->text();
-    return qdb::lastRow(db, kRcTitleSql.arg(rcId), 1).first();
+    return db::lastRow(db, kRcTitleSql.arg(rcId), 1).first();
 }
 
 } // namespace
@@ -203,7 +203,7 @@ bool Quorvel::isDuplicateRow(const QString &position, const QString &followUp, c
 bool Quorvel::mandatoryCriteriaMet(const QStringList &ticked)
 {
     const QStringList topLevel = topLevelCriteria(currentRcId.toInt());
-    weighting::ClassTally tickedTally;
+    session::ClassTally tickedTally;
     for (const QString &id : ticked) {
         if (topLevel.contains(id))
             tickedTally.add(ponderClass(id));
@@ -215,10 +215,10 @@ bool Quorvel::mandatoryCriteriaMet(const QStringList &ticked)
                 return false;
         }
     }
-    weighting::ClassTally level;
-    for (int k = 0; k < weighting::kCountedClasses; ++k)
+    session::ClassTally level;
+    for (int k = 0; k < session::kCountedClasses; ++k)
         level.set(k, criteriaOfClass(k, kTopLevel, topLevel).size());
-    return weighting::levelRequirementsMet(tickedTally, level);
+    return session::levelRequirementsMet(tickedTally, level);
 }
 
 bool Quorvel::subCriteriaMet(const QString &parentId, const QStringList &ticked, QSet<QString> &path)
@@ -227,7 +227,7 @@ bool Quorvel::subCriteriaMet(const QString &parentId, const QStringList &ticked,
     // would otherwise send this test round the loop for ever.
     path.insert(parentId);
     const QStringList children = childCriteria(parentId);
-    weighting::ClassTally tickedTally;
+    session::ClassTally tickedTally;
     bool met = true;
     for (const QString &id : ticked) {
         if (!children.contains(id))
@@ -241,10 +241,10 @@ bool Quorvel::subCriteriaMet(const QString &parentId, const QStringList &ticked,
         }
     }
     if (met) {
-        weighting::ClassTally level;
-        for (int k = 0; k < weighting::kCountedClasses; ++k)
+        session::ClassTally level;
+        for (int k = 0; k < session::kCountedClasses; ++k)
             level.set(k, criteriaOfClass(k, parentId, QStringList()).size());
-        met = weighting::levelRequirementsMet(tickedTally, level);
+        met = session::levelRequirementsMet(tickedTally, level);
     }
     path.remove(parentId);
     return met;
@@ -252,12 +252,12 @@ bool Quorvel::subCriteriaMet(const QString &parentId, const QStringList &ticked,
 
 QStringList Quorvel::topLevelCriteria(int rcId)
 {
-    return qdb::firstColumn(db, kTopLevelCriteriaSql.arg(rcId));
+    return db::firstColumn(db, kTopLevelCriteriaSql.arg(rcId));
 }
 
 QStringList Quorvel::childCriteria(const QString &criterionId)
 {
-    return qdb::firstColumn(db, kChildCriteriaSql.arg(criterionId));
+    return db::firstColumn(db, kChildCriteriaSql.arg(criterionId));
 }
 
 QStringList Quorvel::criteriaOfClass(int weightClass, const QString &parentId, const QStringList &topLevel)
@@ -273,33 +273,33 @@ QStringList Quorvel::criteriaOfClass(int weightClass, const QString &parentId, c
 
 QStringList Quorvel::codeRulesOfRc()
 {
-    return qdb::firstColumn(db, kCodeRulesSql.arg(currentRcId.toInt()));
+    return db::firstColumn(db, kCodeRulesSql.arg(currentRcId.toInt()));
 }
 
 QStringList Quorvel::ruleCriteria(const QString &ruleId)
 {
-    return qdb::firstColumn(db, kRuleCriteriaSql.arg(ruleId));
+    return db::firstColumn(db, kRuleCriteriaSql.arg(ruleId));
 }
 
 QString Quorvel::ruleValue(const QString &column, const QString &ruleId)
 {
-    return qdb::lastRow(db, kRuleValueSql.arg(column, ruleId), 1).first();
+    return db::lastRow(db, kRuleValueSql.arg(column, ruleId), 1).first();
 }
 
-codechoice::CodeChoice Quorvel::rulesOfRcList(const QString &sql)
+session::CodeChoice Quorvel::rulesOfRcList(const QString &sql)
 {
     // Without ticked criteria every rule of the RC is a candidate, whatever its criteria.
-    codechoice::CodeChoice listed;
-    const bool ok = qdb::forEachRow(db, sql, [&listed](const QSqlQuery &row) {
-        listed.addRule(codechoice::cimText(row.value(0).toString(), row.value(1).toString()), row.value(2).toString(),
+    session::CodeChoice listed;
+    const bool ok = db::forEachRow(db, sql, [&listed](const QSqlQuery &row) {
+        listed.addRule(session::cimText(row.value(0).toString(), row.value(1).toString()), row.value(2).toString(),
                        row.value(3).toString());
     });
-    return ok ? listed : codechoice::CodeChoice();
+    return ok ? listed : session::CodeChoice();
 }
 
-codechoice::CodeChoice Quorvel::rulesMetByTicks(const QStringList &ticked)
+session::CodeChoice Quorvel::rulesMetByTicks(const QStringList &ticked)
 {
-    codechoice::CodeChoice choice;
+    session::CodeChoice choice;
     const QStringList rules = codeRulesOfRc();
     for (const QString &ruleId : rules) {
         // Rule ids are read from the dictionary and spliced into the next statements: only a plain integer
@@ -310,13 +310,13 @@ codechoice::CodeChoice Quorvel::rulesMetByTicks(const QStringList &ticked)
             qCDebug(lcTrace).noquote() << QStringLiteral("regle de codage ignoree, identifiant non entier : ") + ruleId;
             continue;
         }
-        if (!codechoice::ruleApplies(ruleCriteria(ruleId), ticked))
+        if (!session::ruleApplies(ruleCriteria(ruleId), ticked))
             continue;
         const QString cim2 = ruleValue(kRuleCim2, ruleId);
         const QString cim1 = ruleValue(kRuleCim1, ruleId);
         const QString ruleCisp = ruleValue(kRuleCisp, ruleId);
         const QString subtitle = ruleValue(kRuleSubtitle, ruleId);
-        choice.addRule(codechoice::cimText(cim1, cim2), subtitle, ruleCisp);
+        choice.addRule(session::cimText(cim1, cim2), subtitle, ruleCisp);
     }
     return choice;
 }
@@ -327,29 +327,29 @@ bool Quorvel::chooseCodes(const QStringList &ticked, QString &cim, QString &cisp
     cisp.clear();
     const int rcId = currentRcId.toInt();
     const QString ruleListSql = ticked.isEmpty() ? kRuleListSql.arg(rcId) : QString();
-    codechoice::CodeChoice choice = ticked.isEmpty() ? rulesOfRcList(ruleListSql) : rulesMetByTicks(ticked);
+    session::CodeChoice choice = ticked.isEmpty() ? rulesOfRcList(ruleListSql) : rulesMetByTicks(ticked);
     qCDebug(lcTrace).noquote() << QStringLiteral("requete select code cim10 ") + ruleListSql;
 
     if (choice.candidateCount() == 1) {
         cim = choice.only().cim;
         cisp = choice.only().cisp;
     } else if (choice.candidateCount() > 1) {
-        const QStringList defaults = qdb::lastRow(db, kDefaultEntrySql.arg(rcId), 3);
+        const QStringList defaults = db::lastRow(db, kDefaultEntrySql.arg(rcId), 3);
         choice.addDefault(defaults.at(0), defaults.at(1), defaults.at(2));
         bool ok = false;
         const QString chosen = QInputDialog::getItem(this, kChoiceTitle, kChoiceLabel, choice.entries(), 0, true, &ok);
         // A cancelled choice records nothing: the doctor did not pick a code, so none is guessed for them.
         if (!ok)
             return false;
-        const codechoice::CodeCandidate candidate = choice.lookup(chosen);
+        const session::CodeCandidate candidate = choice.lookup(chosen);
         cim = candidate.cim;
         cisp = candidate.cisp;
     } else {
-        const QStringList defaults = qdb::lastRow(db, kDefaultCodesSql.arg(rcId), 2);
+        const QStringList defaults = db::lastRow(db, kDefaultCodesSql.arg(rcId), 2);
         cim = defaults.at(0);
         cisp = defaults.at(1);
     }
     if (cisp.isEmpty())
-        cisp = qdb::lastRow(db, kDefaultCispSql.arg(rcId), 1).first();
+        cisp = db::lastRow(db, kDefaultCispSql.arg(rcId), 1).first();
     return true;
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The consultation report shown on the "Résultat" tab, and the two ways of copying it to the clipboard.
 #include "app/quorvel.h"
-#include "browse/rcqueries.h"
+#include "browse/sex.h"
 #include "db/database.h"
 #include "session/reporttext.h"
 #include "session/sessioncolumns.h"
@@ -34,7 +34,7 @@ std::optional<QString> criterionText(const QSqlDatabase &db, const QString &id)
 {
     if (!isCriterionId(id))
         return std::nullopt;
-    const std::optional<QVariantList> row = qdb::firstRow(db, kCriterionTextSql.arg(id), 1);
+    const std::optional<QVariantList> row = db::firstRow(db, kCriterionTextSql.arg(id), 1);
     if (!row || row->isEmpty())
         return std::nullopt;
     return row->first().toString();
@@ -107,9 +107,9 @@ void Quorvel::buildReport()
     else if (ui->rbFemme->isChecked())
         sex = browse::Sex::Woman;
 
-    QVector<report::ReportRow> rows;
+    QVector<session::ReportRow> rows;
     for (int row = 0; row < sessionModel->rowCount(); ++row) {
-        report::ReportRow r;
+        session::ReportRow r;
         r.title = sessionCell(row, session::Title);
         r.position = sessionCell(row, session::Position);
         r.followUp = sessionCell(row, session::FollowUp);
@@ -117,13 +117,13 @@ void Quorvel::buildReport()
         r.cisp = sessionCell(row, session::Cisp);
         r.asymptomatic = sessionCell(row, session::Asymptomatic);
         r.ald = sessionCell(row, session::Ald);
-        r.criterionIds = report::splitCriteria(sessionCell(row, session::Criteria));
+        r.criterionIds = session::splitCriteria(sessionCell(row, session::Criteria));
         if (!r.criterionIds.isEmpty())
             r.criterionIds = sortCriteriaByOrder(r.criterionIds);
         rows << r;
     }
-    const QString text = report::reportText(ui->txtAge->text(), browse::reportText(sex), rows,
-                                            [this](const QString &id) { return criterionText(db, id); });
+    const QString text = session::reportText(ui->txtAge->text(), browse::reportSexText(sex), rows,
+                                             [this](const QString &id) { return criterionText(db, id); });
     // Plain text: a title or criterion holding "<" must reach the patient file as written.
     ui->txtResult->setPlainText(text);
 }
@@ -140,7 +140,7 @@ QStringList Quorvel::sortCriteriaByOrder(const QStringList &ids)
     };
     for (const QString &id : ids)
         qCDebug(lcTrace) << id << orderOf(id);
-    const QStringList sorted = report::sortByOrder(ids, orderOf);
+    const QStringList sorted = session::sortByOrder(ids, orderOf);
     qCDebug(lcTrace) << "*******************************";
     for (const QString &id : sorted)
         qCDebug(lcTrace) << id << orderOf(id);
@@ -152,7 +152,7 @@ int Quorvel::criterionOrder(const QString &id)
     if (!isCriterionId(id))
         return -1;
     int order = -1;
-    const bool ok = qdb::forEachRow(db, kCriterionOrderSql.arg(id),
-                                    [&order](const QSqlQuery &row) { order = row.value(0).toInt(); });
+    const bool ok = db::forEachRow(db, kCriterionOrderSql.arg(id),
+                                   [&order](const QSqlQuery &row) { order = row.value(0).toInt(); });
     return ok ? order : -1;
 }

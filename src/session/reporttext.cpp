@@ -2,7 +2,7 @@
 // The consultation report text (see reporttext.h).
 #include "session/reporttext.h"
 
-namespace report
+namespace session
 {
 
 QString patientLine(const QString &age, const QString &sex)
@@ -68,4 +68,4 @@ QStringList sortByOrder(const QStringList &ids, const std::function<int(const QS
     return sorted;
 }
 
-} // namespace report
+} // namespace session

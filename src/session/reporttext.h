@@ -8,7 +8,7 @@
 #include <functional>
 #include <optional>
 
-namespace report
+namespace session
 {
 
 // The cells of one session row that the report shows; criterionIds are already in report order.
@@ -40,4 +40,4 @@ QStringList splitCriteria(const QString &cell);
 // Stable insertion sort of criterion ids by ascending display order: ids of equal order keep their sequence.
 QStringList sortByOrder(const QStringList &ids, const std::function<int(const QString &)> &orderOf);
 
-} // namespace report
+} // namespace session

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Columns of the consultation table and their header texts, shared by recording, editing and the report.
+// Columns of the consultation table: their indexes, header texts, flag texts and widths.
 #pragma once
 
+#include <QPair>
 #include <QStringList>
+#include <QVector>
 
 namespace session
 {
@@ -27,5 +29,8 @@ QStringList headerTexts();
 
 // Flag texts stored in the Asymptomatique and ALD cells.
 QString flagText(bool on);
+
+// Width of each sized column for a view w pixels wide, as pairs (column, width) in the order they are applied.
+QVector<QPair<int, int>> columnWidths(int w);
 
 } // namespace session

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The consultation table: its columns, look and selection rules, and the plain accessors the session uses.
+// The consultation table's setup (headers, look and selection rules) and the plain accessors the session uses.
 #include "app/quorvel.h"
 #include "session/sessioncolumns.h"
 
@@ -7,30 +7,6 @@
 
 #include <QHeaderView>
 #include <QStandardItemModel>
-
-namespace session
-{
-
-QStringList headerTexts()
-{
-    return {QStringLiteral("Résultat de consultation"),
-            QStringLiteral("PD"),
-            QStringLiteral("CS"),
-            QStringLiteral("CIM 10"),
-            QStringLiteral("CISP"),
-            QStringLiteral("Asymptomatique"),
-            QStringLiteral("d"),
-            QStringLiteral("IdRC"),
-            QStringLiteral("ALD"),
-            QStringLiteral("Liste critère")};
-}
-
-QString flagText(bool on)
-{
-    return on ? QStringLiteral("Oui") : QStringLiteral("Non");
-}
-
-} // namespace session
 
 void Quorvel::setupSessionTable()
 {

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Weighting rules of a level of criteria (see weighting.h).
+// Weighting classes of criteria and the rules of a level of criteria (see weighting.h).
 #include "session/weighting.h"
 
-namespace weighting
+namespace session
 {
 
 void ClassTally::add(int weightClass)
@@ -35,4 +35,12 @@ bool levelRequirementsMet(const ClassTally &ticked, const ClassTally &level)
     return true;
 }
 
-} // namespace weighting
+int weightClassOf(const QVariant &ponderId)
+{
+    // The classes of ref_ponder_id 1 to 10, in order; 9 is no class a rule counts.
+    static constexpr int kClassOf[] = {0, 1, 2, 3, 4, 5, 6, 8, kUncountedClass, 7};
+    const int id = ponderId.toInt();
+    return !ponderId.isNull() && id >= 1 && id <= 10 ? kClassOf[id - 1] : kUncountedClass;
+}
+
+} // namespace session

@@ -2,6 +2,9 @@
 // Test support shared by every suite (see testkit.h).
 #include "testkit.h"
 
+#include "app/appearance.h"
+#include "app/resources.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
@@ -19,6 +22,12 @@
 
 namespace testkit
 {
+
+void TestCase::initMain()
+{
+    appearance::setApplicationAttributes();
+    quorvelInitResources();
+}
 
 QString appDir()
 {

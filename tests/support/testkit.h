@@ -26,6 +26,11 @@ class QTabWidget;
 namespace testkit
 {
 
+// Base of the suites: QTEST_MAIN runs initMain before the application object, which prepares it as main does.
+struct TestCase : QObject {
+    static void initMain();
+};
+
 // Directory of the running test program: where the window looks for config.ini and its dictionary.
 QString appDir();
 

@@ -72,19 +72,19 @@ class Checker
 public:
     explicit Checker(const QString &path) : m_path(path), m_connection(QUuid::createUuid().toString())
     {
-        QSqlDatabase db = qdb::openReadOnly(path, m_connection);
+        QSqlDatabase db = db::openReadOnly(path, m_connection);
         m_opened = db.isOpen();
         if (!m_opened) {
             unreadable(QStringLiteral("Impossible d'ouvrir le fichier : %1").arg(db.lastError().text()));
             return;
         }
-        if (qdb::inWalMode(path))
+        if (db::inWalMode(path))
             m_report.notes << QStringLiteral("Le dictionnaire est en mode de journal WAL : SQLite ne sait le lire "
                                              "de la façon ordinaire qu'en créant à côté de lui les fichiers -wal et "
                                              "-shm, ce qu'un dossier en lecture seule interdit. Pour le remettre en "
                                              "mode ordinaire, une fois, avec le droit d'écrire dans son dossier : %1")
                                   .arg(backToDelete(path));
-        if (qdb::readMode(db) == qdb::ReadMode::Immutable)
+        if (db::readMode(db) == db::ReadMode::Immutable)
             m_report.notes << QStringLiteral("Lu comme fichier immuable (sans verrou ni fichier annexe), comme "
                                              "Quorvel le lit : ne le remplacez que par un nouveau fichier "
                                              "(install, ou copie sous un autre nom puis mv), jamais en l'écrasant "
