@@ -68,7 +68,7 @@ void TestStartup::opensOnValidDictionaryWithoutBox()
     QVERIFY(w.windowFlags() & Qt::WindowMaximizeButtonHint);
     QVERIFY(w.windowFlags() & Qt::WindowMinimizeButtonHint);
     QVERIFY(w.windowFlags() & Qt::WindowCloseButtonHint);
-    QCOMPARE(testkit::widget<QTabWidget>(w, "tabWidget")->currentIndex(), 0);
+    QCOMPARE(testkit::tabs(w)->currentIndex(), 0);
     QCOMPARE(testkit::widget<QCheckBox>(w, "chkALD")->toolTip(),
              QStringLiteral("le RC est-il en rapport avec une ALD ? "));
     // Through the property: QLabel::pixmap() returns a pointer in Qt 5 and a value in Qt 6.
@@ -82,13 +82,11 @@ void TestStartup::showsFirstRcByTitleOrder()
     QVERIFY(!testkit::useDictionary(QString::fromUtf8(kSql)).isEmpty());
     Quorvel w;
     w.show();
-    auto *list = testkit::widget<QListWidget>(w, "List_RefRC");
+    auto *list = testkit::rcList(w);
     QCOMPARE(testkit::itemTexts(list), QStringList({"ANGINE", "TOUX", "ZONA"}));
     QCOMPARE(list->currentRow(), 0);
-    QCOMPARE(testkit::widget<QLabel>(w, "txtTitreRc")->text(),
-             QStringLiteral("<center>Définition du RC : ANGINE</center>"));
-    QCOMPARE(testkit::itemTexts(testkit::widget<QListWidget>(w, "List_Criteres")),
-             QStringList({"Douleur pharyngée", "Amygdales inflammatoires"}));
+    QCOMPARE(testkit::rcTitle(w), QStringLiteral("<center>Définition du RC : ANGINE</center>"));
+    QCOMPARE(testkit::itemTexts(testkit::criteria(w)), QStringList({"Douleur pharyngée", "Amygdales inflammatoires"}));
     QCOMPARE(testkit::itemTexts(testkit::widget<QListWidget>(w, "listeSynonymes")), QStringList({"TOUX"}));
     // ANGINE offers C and D only, none checked.
     const QStringList names = {"rdPos_A", "rdPos_B", "rdPos_C", "rdPos_D", "rdPos_Z"};
@@ -262,8 +260,8 @@ void TestStartup::dictionaryIsNeverWritten()
     {
         Quorvel w;
         w.show();
-        QVERIFY(testkit::clickItem(testkit::widget<QListWidget>(w, "List_RefRC"), QStringLiteral("ZONA")));
-        QTest::keyClicks(testkit::widget<QLineEdit>(w, "txtSearchCriteria"), QStringLiteral("an"));
+        QVERIFY(testkit::clickItem(testkit::rcList(w), QStringLiteral("ZONA")));
+        QTest::keyClicks(testkit::keywordBox(w), QStringLiteral("an"));
         QTest::keyClicks(testkit::widget<QLineEdit>(w, "txtAge"), QStringLiteral("30"));
         testkit::widget<QPushButton>(w, "btEffacer")->click();
     }
@@ -348,7 +346,7 @@ void TestStartup::severalWindowsInOneProcess()
     for (int i = 0; i < 3; ++i) {
         Quorvel w;
         w.show();
-        QCOMPARE(testkit::widget<QListWidget>(w, "List_RefRC")->count(), 3);
+        QCOMPARE(testkit::rcList(w)->count(), 3);
     }
     QCOMPARE(log.count(QStringLiteral("duplicate connection name")), 0);
 }
