@@ -326,12 +326,12 @@ void TestKeywordFuzz::generatedKeywordsMatchReference()
     testkit::ModalWatcher watcher;
     Quorvel w;
     w.show();
-    auto *list = w.findChild<QListWidget *>("List_RefRC");
-    auto *keywordBox = w.findChild<QLineEdit *>("txtSearchCriteria");
-    auto *titleOnly = w.findChild<QCheckBox *>("onlytitreCk");
-    auto *age = w.findChild<QLineEdit *>("txtAge");
-    auto *men = w.findChild<QRadioButton *>("rbHomme");
-    auto *women = w.findChild<QRadioButton *>("rbFemme");
+    auto *list = testkit::widget<QListWidget>(w, "List_RefRC");
+    auto *keywordBox = testkit::widget<QLineEdit>(w, "txtSearchCriteria");
+    auto *titleOnly = testkit::widget<QCheckBox>(w, "onlytitreCk");
+    auto *age = testkit::widget<QLineEdit>(w, "txtAge");
+    auto *men = testkit::widget<QRadioButton>(w, "rbHomme");
+    auto *women = testkit::widget<QRadioButton>(w, "rbFemme");
     QVERIFY(list && keywordBox && titleOnly && age && men && women);
     log->clear();
 
@@ -398,7 +398,7 @@ void TestKeywordFuzz::generatedKeywordsMatchReference()
             else if (p.sex == 2)
                 women->click();
             else
-                w.findChild<QAbstractButton *>("btEffacerProfilPatient")->click();
+                testkit::widget<QAbstractButton>(w, "btEffacerProfilPatient")->click();
             age->setText(p.age);
         }
         const QString &keyword = keywords.at(i);

@@ -67,12 +67,13 @@ void TestStartup::opensOnValidDictionaryWithoutBox()
     QVERIFY(w.windowFlags() & Qt::WindowMaximizeButtonHint);
     QVERIFY(w.windowFlags() & Qt::WindowMinimizeButtonHint);
     QVERIFY(w.windowFlags() & Qt::WindowCloseButtonHint);
-    QCOMPARE(w.findChild<QTabWidget *>("tabWidget")->currentIndex(), 0);
-    QCOMPARE(w.findChild<QCheckBox *>("chkALD")->toolTip(), QStringLiteral("le RC est-il en rapport avec une ALD ? "));
+    QCOMPARE(testkit::tabs(w)->currentIndex(), 0);
+    QCOMPARE(testkit::widget<QCheckBox>(w, "chkALD")->toolTip(),
+             QStringLiteral("le RC est-il en rapport avec une ALD ? "));
     // Through the property: QLabel::pixmap() returns a pointer in Qt 5 and a value in Qt 6.
-    QVERIFY(!w.findChild<QLabel *>("iconDic")->property("pixmap").value<QPixmap>().isNull());
-    QVERIFY(!w.findChild<QPushButton *>("btUp")->isEnabled());
-    QVERIFY(!w.findChild<QPushButton *>("btDown")->isEnabled());
+    QVERIFY(!testkit::widget<QLabel>(w, "iconDic")->property("pixmap").value<QPixmap>().isNull());
+    QVERIFY(!testkit::widget<QPushButton>(w, "btUp")->isEnabled());
+    QVERIFY(!testkit::widget<QPushButton>(w, "btDown")->isEnabled());
 }
 
 void TestStartup::showsFirstRcByTitleOrder()
@@ -80,25 +81,24 @@ void TestStartup::showsFirstRcByTitleOrder()
     QVERIFY(!testkit::useDictionary(QString::fromUtf8(kSql)).isEmpty());
     Quorvel w;
     w.show();
-    auto *list = w.findChild<QListWidget *>("List_RefRC");
+    auto *list = testkit::rcList(w);
     QCOMPARE(testkit::itemTexts(list), QStringList({"ANGINE", "TOUX", "ZONA"}));
     QCOMPARE(list->currentRow(), 0);
-    QCOMPARE(w.findChild<QLabel *>("txtTitreRc")->text(), QStringLiteral("<center>Définition du RC : ANGINE</center>"));
-    QCOMPARE(testkit::itemTexts(w.findChild<QListWidget *>("List_Criteres")),
-             QStringList({"Douleur pharyngée", "Amygdales inflammatoires"}));
-    QCOMPARE(testkit::itemTexts(w.findChild<QListWidget *>("listeSynonymes")), QStringList({"TOUX"}));
+    QCOMPARE(testkit::rcTitle(w), QStringLiteral("<center>Définition du RC : ANGINE</center>"));
+    QCOMPARE(testkit::itemTexts(testkit::criteria(w)), QStringList({"Douleur pharyngée", "Amygdales inflammatoires"}));
+    QCOMPARE(testkit::itemTexts(testkit::widget<QListWidget>(w, "listeSynonymes")), QStringList({"TOUX"}));
     // ANGINE offers C and D only, none checked.
     const QStringList names = {"rdPos_A", "rdPos_B", "rdPos_C", "rdPos_D", "rdPos_Z"};
     const QList<bool> visible = {false, false, true, true, false};
     for (int i = 0; i < names.size(); ++i) {
-        auto *radio = w.findChild<QRadioButton *>(names[i]);
+        auto *radio = testkit::widget<QRadioButton>(w, names[i]);
         QCOMPARE(radio->isVisible(), visible[i]);
         QVERIFY(!radio->isChecked());
     }
     for (const char *name : {"rdCodeN", "rdCodeP", "rdCodeR", "rbHomme", "rbFemme"})
-        QVERIFY(!w.findChild<QRadioButton *>(name)->isChecked());
+        QVERIFY(!testkit::widget<QRadioButton>(w, name)->isChecked());
     for (const char *name : {"onlytitreCk", "chkAsymptomique", "chkALD"})
-        QVERIFY(!w.findChild<QCheckBox *>(name)->isChecked());
+        QVERIFY(!testkit::widget<QCheckBox>(w, name)->isChecked());
 }
 
 void TestStartup::focusStartsInAgeBox()
@@ -108,7 +108,7 @@ void TestStartup::focusStartsInAgeBox()
     w.show();
     QApplication::setActiveWindow(&w);
     QVERIFY(QTest::qWaitForWindowActive(&w));
-    QTRY_COMPARE(QApplication::focusWidget(), w.findChild<QLineEdit *>("txtAge"));
+    QTRY_COMPARE(QApplication::focusWidget(), testkit::widget<QLineEdit>(w, "txtAge"));
 }
 
 void TestStartup::ageBoxAcceptsOnlyOneTo125_data()
@@ -136,7 +136,7 @@ void TestStartup::ageBoxAcceptsOnlyOneTo125()
     QVERIFY(!testkit::useDictionary(QString::fromUtf8(kSql)).isEmpty());
     Quorvel w;
     w.show();
-    auto *age = w.findChild<QLineEdit *>("txtAge");
+    auto *age = testkit::widget<QLineEdit>(w, "txtAge");
     QTest::keyClicks(age, typed);
     QCOMPARE(age->text(), shown);
     // Values the box holds only while typing never count as an age.
@@ -259,10 +259,10 @@ void TestStartup::dictionaryIsNeverWritten()
     {
         Quorvel w;
         w.show();
-        QVERIFY(testkit::clickItem(w.findChild<QListWidget *>("List_RefRC"), QStringLiteral("ZONA")));
-        QTest::keyClicks(w.findChild<QLineEdit *>("txtSearchCriteria"), QStringLiteral("an"));
-        QTest::keyClicks(w.findChild<QLineEdit *>("txtAge"), QStringLiteral("30"));
-        w.findChild<QPushButton *>("btEffacer")->click();
+        QVERIFY(testkit::clickItem(testkit::rcList(w), QStringLiteral("ZONA")));
+        QTest::keyClicks(testkit::keywordBox(w), QStringLiteral("an"));
+        QTest::keyClicks(testkit::widget<QLineEdit>(w, "txtAge"), QStringLiteral("30"));
+        testkit::widget<QPushButton>(w, "btEffacer")->click();
     }
     QCOMPARE(testkit::fileBytes(path), before);
 }
@@ -332,7 +332,7 @@ void TestStartup::everyBehaviourWidgetIsNamed()
     QFETCH(QString, className);
     QVERIFY(!testkit::useDictionary(QString::fromUtf8(kSql)).isEmpty());
     Quorvel w;
-    auto *widget = w.findChild<QWidget *>(name);
+    auto *widget = w.findChild<QWidget *>(name); // a missing name is this test's failure, not a stop
     QVERIFY2(widget, qPrintable(name));
     QCOMPARE(QString::fromLatin1(widget->metaObject()->className()), className);
 }
@@ -344,7 +344,7 @@ void TestStartup::severalWindowsInOneProcess()
     for (int i = 0; i < 3; ++i) {
         Quorvel w;
         w.show();
-        QCOMPARE(w.findChild<QListWidget *>("List_RefRC")->count(), 3);
+        QCOMPARE(testkit::rcList(w)->count(), 3);
     }
     QCOMPARE(log.count(QStringLiteral("duplicate connection name")), 0);
 }

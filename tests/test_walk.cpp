@@ -3,6 +3,7 @@
 // the consultation: the rows recording appends, the edits a re-opened row allows, the moves and deletions.
 // QUORVEL_WALKS raises the number of walks, QUORVEL_WALK_STEPS their length; QUORVEL_WALK_SEED replays one walk.
 #include "app/quorvel.h"
+#include "session/sessioncolumns.h"
 #include "testkit.h"
 
 #include <QApplication>
@@ -18,15 +19,23 @@
 #include <QSqlQuery>
 #include <QTextEdit>
 #include <QTextStream>
+#include <functional>
 #include <random>
+#include <vector>
 
 using namespace testkit;
+using namespace session;
 
 namespace
 {
 
-const char *const kPositions[] = {"rdPos_A", "rdPos_B", "rdPos_C", "rdPos_D", "rdPos_Z"};
-const char *const kFollowUps[] = {"rdCodeN", "rdCodeP", "rdCodeR"};
+// The radios of a group and the letter each one writes into its column.
+struct Choice {
+    const char *name, *letter;
+};
+const std::vector<Choice> kPositions = {
+    {"rdPos_A", "A"}, {"rdPos_B", "B"}, {"rdPos_C", "C"}, {"rdPos_D", "D"}, {"rdPos_Z", "Z"}};
+const std::vector<Choice> kFollowUps = {{"rdCodeN", "N"}, {"rdCodeP", "P"}, {"rdCodeR", "R"}};
 
 // What the dictionary says of each RC, read once on a connection of the test's own.
 struct Reference {
@@ -85,27 +94,42 @@ int envInt(const char *name, int fallback)
 
 } // namespace
 
+// One thing the doctor may do: the walk picks it by weight, logs its label, then runs it.
+struct Action {
+    const char *label;
+    int weight;                // against the other actions: the form and the table more often than the resets
+    std::function<void()> run; // may add details to its log line, "MODEL: ..." when the window disagrees
+};
+
 class Walk
 {
 public:
-    Walk(Quorvel &w, const Reference &ref, quint32 seed) : w(w), ref(ref), rng(seed) { load(firstId()); }
+    Walk(Quorvel &w, const Reference &ref, quint32 seed)
+        : w(w), ref(ref), rng(seed), repertoire(actionTable()),
+          kind(repertoire.size(), 0, double(repertoire.size()), [this](double k) { return weightOf(k); })
+    {
+        load(firstId());
+    }
 
     // One action chosen at random, then every invariant; false (with `failure` set) at the first breach.
     bool step()
     {
-        // Weights of the actions of act(), in its order: the form and the table more often than the resets.
-        static const int weights[] = {3, 1, 2, 2, 1, 1, 4, 3, 3, 3, 4, 4, 3, 1, 3, 3, 5, 2, 2, 1, 1, 2, 2, 1};
-        std::discrete_distribution<int> kind(std::begin(weights), std::end(weights));
-        act(kind(rng));
+        const Action &action = repertoire.at(size_t(kind(rng)));
+        actions << QString::fromUtf8(action.label);
+        action.run();
         return check();
     }
     QStringList actions;
     QString failure;
 
 private:
+    std::vector<Action> actionTable();
+    double weightOf(double k) const { return repertoire.at(size_t(k)).weight; } // k: the index and a half
     int pick(int n) { return n <= 0 ? 0 : std::uniform_int_distribution<int>(0, n - 1)(rng); }
     QListWidgetItem *anyItem(QListWidget *list) { return list->count() ? list->item(pick(list->count())) : nullptr; }
     QString firstId() { return rcList(w)->count() ? rcList(w)->item(0)->data(Qt::UserRole).toString() : QString(); }
+    QLineEdit *ageBox() { return widget<QLineEdit>(w, "txtAge"); }
+    void note(const QString &detail) { actions.last() += QLatin1Char(' ') + detail; }
     void show(const QString &rcId)
     {
         shownRc = rcId;
@@ -118,29 +142,31 @@ private:
         reopened = false;
         selected = -1;
     }
+    void reopen(int row)
+    {
+        show(rows[row][RcId]);
+        selected = row;
+        reopened = true;
+    }
     void write(int column, const QString &value)
     {
         if (reopened && selected >= 0)
             rows[selected][column] = value;
-    }
-    void move(int by)
-    {
-        rows.swapItemsAt(selected, selected + by);
-        selected += by;
     }
     bool fail(const QString &what)
     {
         failure = what;
         return false;
     }
-    void act(int kind);
+    void choose(const std::vector<Choice> &radios, int column);
+    void clickRcIn(QListWidget *list);
+    void pressMove(const char *name, int by);
+    void record();
     void recordRc();
     void answer(QWidget *modal);
     bool check();
     bool reportHoldsRows(const QString &report) const;
     bool panesShowOneRc();
-    // A box that closes gives the focus back; a focused list without a current RC then makes its first one
-    // current, which loads it as any other current change does.
     // A button pressed with the mouse takes the focus, as the doctor's click does.
     void press(const char *name)
     {
@@ -149,7 +175,9 @@ private:
             button->setFocus(Qt::MouseFocusReason);
         click(w, name);
     }
-    void followListAfterBox(QListWidgetItem *before)
+    // A box that closes gives the focus back; a focused list without a current RC then makes its first one
+    // current, which loads it as any other current change does.
+    void followList(QListWidgetItem *before)
     {
         QListWidgetItem *now = rcList(w)->currentItem();
         if (now && now != before)
@@ -159,6 +187,8 @@ private:
     Quorvel &w;
     const Reference &ref;
     std::mt19937 rng;
+    const std::vector<Action> repertoire;
+    std::discrete_distribution<int> kind;
     // The model: recorded rows, the selected row (-1: none), whether it is re-opened in the form, the RC shown.
     QList<QStringList> rows;
     int selected = -1;
@@ -169,6 +199,212 @@ private:
     bool keywordActive = false;
     QStringList answers; // how the boxes of the current action were answered
 };
+
+std::vector<Action> Walk::actionTable()
+{
+    return {
+        {"keyword", 3,
+         [this] { // typed or cleared: emptying it after a search falls back to the profile list
+             const QStringList words = {"a", "dou", "ou", "fi", "é", "zzz", "", ""};
+             const QString word = words.at(pick(words.size()));
+             note(QStringLiteral("'%1'").arg(word));
+             const bool fallBack = word.isEmpty() && !keywordBox(w)->text().isEmpty() && keywordActive;
+             replaceText(keywordBox(w), word);
+             keywordActive = !word.isEmpty() || (keywordActive && !fallBack);
+             if (fallBack)
+                 load(firstId());
+         }},
+        {"title only", 1, [this] { press("onlytitreCk"); }},
+        {"age", 2,
+         [this] { // typed or cleared: without a keyword, the profile list shows its first RC
+             const QStringList ages = {"3", "17", "45", "80", "125", ""};
+             const QString text = ages.at(pick(ages.size()));
+             note(QStringLiteral("'%1'").arg(text));
+             QSignalSpy changes(ageBox(), &QLineEdit::textChanged);
+             replaceText(ageBox(), text);
+             if (!changes.isEmpty() && keywordBox(w)->text().isEmpty())
+                 load(firstId());
+         }},
+        {"sex", 2,
+         [this] {
+             const char *sex = pick(2) ? "rbHomme" : "rbFemme";
+             note(QString::fromLatin1(sex));
+             press(sex);
+             if (keywordBox(w)->text().isEmpty())
+                 load(firstId());
+         }},
+        {"Effacer profil", 1,
+         [this] {
+             const bool profile = !ageBox()->text().isEmpty() || widget<QRadioButton>(w, "rbHomme")->isChecked() ||
+                                  widget<QRadioButton>(w, "rbFemme")->isChecked();
+             press("btEffacerProfilPatient");
+             if (profile)
+                 load(firstId());
+         }},
+        {"Réinitialiser", 1,
+         [this] {
+             press("btEffacer");
+             rows.clear();
+             keywordActive = false;
+             load(firstId());
+         }},
+        {"RC", 4, [this] { clickRcIn(rcList(w)); }},
+        {"arrow key", 3,
+         [this] {
+             const bool down = pick(2);
+             note(down ? QStringLiteral("down") : QStringLiteral("up"));
+             QListWidgetItem *before = rcList(w)->currentItem();
+             QTest::keyClick(rcList(w), down ? Qt::Key_Down : Qt::Key_Up);
+             followList(before);
+         }},
+        {"see also", 3, [this] { clickRcIn(widget<QListWidget>(w, "listeSynonymes")); }},
+        {"criterion", 3,
+         [this] { // ticked or unticked
+             if (QListWidgetItem *item = anyItem(criteria(w))) {
+                 note(item->text());
+                 if (!clickItem(criteria(w), item))
+                     note(QStringLiteral("MODEL: criterion not clickable"));
+             }
+         }},
+        {"position", 4, [this] { choose(kPositions, Position); }},
+        {"follow-up", 4, [this] { choose(kFollowUps, FollowUp); }},
+        {"check box", 3,
+         [this] {
+             const bool ald = pick(2);
+             auto *box = widget<QCheckBox>(w, ald ? "chkALD" : "chkAsymptomique");
+             note(box->objectName());
+             box->click();
+             write(ald ? Ald : Asymptomatic, box->isChecked() ? "Oui" : "Non");
+         }},
+        {"Version 2015 - 1", 1, [this] { press("btAucunCritere"); }},
+        {"position, follow-up, Enregistrer le RC", 3,
+         [this] { // as a doctor mostly does
+             choose(kPositions, Position);
+             choose(kFollowUps, FollowUp);
+             record();
+         }},
+        {"Enregistrer le RC", 3, [this] { record(); }},
+        {"row", 5,
+         [this] { // a recorded row re-opened
+             if (rows.isEmpty())
+                 return;
+             const int row = pick(rows.size());
+             note(QString::number(row));
+             if (!clickRow(table(w), row))
+                 note(QStringLiteral("MODEL: no row to click"));
+             reopen(row);
+         }},
+        {"btUp", 2, [this] { pressMove("btUp", -1); }},
+        {"btDown", 2, [this] { pressMove("btDown", 1); }},
+        {"Supprimer un RC", 1,
+         [this] { // re-opens the first row; deleting the last row shows the list's first RC
+             press("btSupprimerRC");
+             if (selected < 0)
+                 return;
+             rows.removeAt(selected);
+             if (!rows.isEmpty())
+                 reopen(0);
+             else if (rcList(w)->count() > 0)
+                 load(firstId());
+             else
+                 selected = -1;
+         }},
+        {"Résultat", 1,
+         [this] { // the tab, its copy button at times, then back
+             const bool copy = pick(2);
+             if (!clickTab(tabs(w), 1) || !reportHoldsRows(widget<QTextEdit>(w, "txtResult")->toPlainText()))
+                 note(QStringLiteral("MODEL: report"));
+             if (copy) {
+                 note(QStringLiteral("copied"));
+                 press("btCopyToClipboard");
+                 if (!reportHoldsRows(QApplication::clipboard()->text()))
+                     note(QStringLiteral("MODEL: clipboard"));
+                 copiedRows = rows;
+             }
+             if (!clickTab(tabs(w), 0))
+                 note(QStringLiteral("MODEL: tab"));
+         }},
+        {"Copier", 2,
+         [this] { // whatever is selected, the copy holds every row (an empty report for an empty table)
+             QApplication::clipboard()->setText(QStringLiteral("avant"));
+             press("btCopyToClipboard1");
+             if (!reportHoldsRows(QApplication::clipboard()->text()))
+                 note(QStringLiteral("MODEL: clipboard"));
+             copiedRows = rows;
+         }},
+        {"Return or Enter", 2,
+         [this] { // in a box: the typing is over, the focus goes to the RCs found
+             const bool enter = pick(2);
+             QLineEdit *box = pick(2) ? keywordBox(w) : ageBox();
+             note((enter ? QStringLiteral("Enter in ") : QStringLiteral("Return in ")) + box->objectName());
+             QListWidgetItem *before = rcList(w)->currentItem();
+             box->setFocus();
+             ModalWatcher watcher([this](QWidget *modal) { answer(modal); });
+             QTest::keyClick(box, enter ? Qt::Key_Enter : Qt::Key_Return, enter ? Qt::KeypadModifier : Qt::NoModifier);
+             if (!watcher.seen.isEmpty() || w.focusWidget() != rcList(w))
+                 note(QStringLiteral("MODEL: Return pressed something"));
+             followList(before);
+         }},
+        {"Escape", 1,
+         [this] { // asks first when rows were not copied; the doctor keeps the window
+             const bool uncopied = !rows.isEmpty() && rows != copiedRows;
+             if (uncopied)
+                 note(QStringLiteral("rows not copied"));
+             ModalWatcher watcher(pressButton(QStringLiteral("Ne pas fermer")));
+             QListWidgetItem *before = rcList(w)->currentItem();
+             QTest::keyClick(&w, Qt::Key_Escape);
+             if (watcher.seen.size() != (uncopied ? 1 : 0) || w.isVisible() != uncopied)
+                 note(QStringLiteral("MODEL: closing asked %1 times").arg(watcher.seen.size()));
+             if (!w.isVisible()) // closed as it should; the walk goes on with the same window
+                 w.show();
+             followList(before);
+         }},
+    };
+}
+
+// Clicks a radio of the group, among those shown; a re-opened row takes its letter.
+void Walk::choose(const std::vector<Choice> &radios, int column)
+{
+    std::vector<Choice> visible;
+    for (const Choice &radio : radios)
+        if (!widget<QRadioButton>(w, radio.name)->isHidden())
+            visible.push_back(radio);
+    if (visible.empty())
+        return;
+    const Choice &radio = visible.at(size_t(pick(int(visible.size()))));
+    note(QString::fromLatin1(radio.name));
+    press(radio.name);
+    write(column, QString::fromLatin1(radio.letter));
+}
+
+// An RC clicked in the list or among the see-also RCs.
+void Walk::clickRcIn(QListWidget *list)
+{
+    QListWidgetItem *item = anyItem(list);
+    if (!item)
+        return;
+    note(item->text());
+    const QString title = titleRc;
+    const QString id = item->data(Qt::UserRole).toString();
+    load(id);
+    if (!clickItem(list, item))
+        note(QStringLiteral("MODEL: item not clickable"));
+    bool listed = false; // the click refilled the lists: item is gone
+    for (int i = 0; i < rcList(w)->count(); ++i)
+        listed = listed || rcList(w)->item(i)->data(Qt::UserRole).toString() == id;
+    if (!listed) // a jump to an RC the list lacks keeps the title shown
+        titleRc = title;
+}
+
+void Walk::pressMove(const char *name, int by)
+{
+    const bool enabled = widget<QPushButton>(w, name)->isEnabled();
+    press(name);
+    if (enabled && selected >= 0 && selected + by >= 0 && selected + by < rows.size()) {
+        rows.swapItemsAt(selected, selected + by);
+        selected += by;
+    }
+}
 
 void Walk::answer(QWidget *modal)
 {
@@ -188,39 +424,49 @@ void Walk::answer(QWidget *modal)
     }
 }
 
+void Walk::record()
+{
+    answers.clear();
+    recordRc();
+    if (!answers.isEmpty())
+        note(QLatin1Char('[') + answers.join(QStringLiteral("; ")) + QLatin1Char(']'));
+}
+
 void Walk::recordRc()
 {
     QString position;
     QString followUp;
-    for (const char *name : kPositions) {
-        auto *radio = widget<QRadioButton>(w, name);
-        position += radio->isChecked() && !radio->isHidden() ? QString(QLatin1Char(name[6])) : QString();
+    for (const Choice &radio : kPositions) {
+        auto *button = widget<QRadioButton>(w, radio.name);
+        position += button->isChecked() && !button->isHidden() ? QString::fromLatin1(radio.letter) : QString();
     }
-    for (const char *name : kFollowUps)
-        followUp += widget<QRadioButton>(w, name)->isChecked() ? QString(QLatin1Char(name[6])) : QString();
+    for (const Choice &radio : kFollowUps)
+        followUp += widget<QRadioButton>(w, radio.name)->isChecked() ? QString::fromLatin1(radio.letter) : QString();
     QStringList ticked;
     for (const QListWidgetItem *item : criteria(w)->selectedItems())
         ticked << QString::number(item->data(Qt::UserRole).toInt());
-    QStringList row = {ref.title.value(shownRc),
-                       position,
-                       followUp,
-                       QString(),
-                       QString(),
-                       widget<QCheckBox>(w, "chkAsymptomique")->isChecked() ? "Oui" : "Non",
-                       ticked.join(';'),
-                       shownRc,
-                       widget<QCheckBox>(w, "chkALD")->isChecked() ? "Oui" : "Non",
-                       ticked.join(',')};
+    const QVector<QString> blank(ColumnCount);
+    QStringList row(blank.begin(), blank.end());
+    row[Title] = ref.title.value(shownRc);
+    row[Position] = position;
+    row[FollowUp] = followUp;
+    row[Asymptomatic] = widget<QCheckBox>(w, "chkAsymptomique")->isChecked() ? "Oui" : "Non";
+    row[Criteria] = ticked.join(';');
+    row[RcId] = shownRc;
+    row[Ald] = widget<QCheckBox>(w, "chkALD")->isChecked() ? "Oui" : "Non";
+    row[CriteriaList] = ticked.join(',');
+    const auto key = [](const QStringList &r) {
+        return QStringList{r[RcId], r[Position], r[FollowUp], r[Asymptomatic], r[Criteria]};
+    };
     bool duplicate = false;
     for (const QStringList &r : rows)
-        duplicate =
-            duplicate || (r[7] == row[7] && r[1] == row[1] && r[2] == row[2] && r[5] == row[5] && r[6] == row[6]);
+        duplicate = duplicate || key(r) == key(row);
     const bool possible = !shownRc.isEmpty() && !duplicate;
 
     ModalWatcher watcher([this](QWidget *modal) { answer(modal); });
     QListWidgetItem *current = rcList(w)->currentItem();
     press("btAjouterRC");
-    followListAfterBox(current);
+    followList(current);
     const QList<ModalSeen> &seen = watcher.seen;
     const bool warned = !seen.isEmpty() && seen.first().className == QLatin1String("QMessageBox") &&
                         seen.first().text.startsWith(QStringLiteral("Veuilliez"));
@@ -240,252 +486,26 @@ void Walk::recordRc()
         rowCount(w) != rows.size() + 1)
         return; // nothing recorded; check() reports a row that should be there
     // The code choice itself has tests of its own: here the codes must be the chosen entry's, or the RC's.
-    row[3] = model(w)->index(rows.size(), 3).data().toString();
-    row[4] = model(w)->index(rows.size(), 4).data().toString();
+    row[Cim] = model(w)->index(rows.size(), Cim).data().toString();
+    row[Cisp] = model(w)->index(rows.size(), Cisp).data().toString();
     const QString chosen = answers.filter(QStringLiteral("code -> ")).value(0).mid(8);
     if (!chosen.isEmpty()) // an entry is "CIM 10 : sub-title"; a text of the doctor's own gives no CIM 10
-        row[3] = chosen.contains(QStringLiteral(" : ")) ? chosen.section(QStringLiteral(" : "), 0, 0) : QString();
-    else if (!ref.cimTexts.value(shownRc).contains(row[3]))
-        answers << QStringLiteral("MODEL: CIM 10 '%1' is no code of RC %2").arg(row[3], shownRc);
+        row[Cim] = chosen.contains(QStringLiteral(" : ")) ? chosen.section(QStringLiteral(" : "), 0, 0) : QString();
+    else if (!ref.cimTexts.value(shownRc).contains(row[Cim]))
+        answers << QStringLiteral("MODEL: CIM 10 '%1' is no code of RC %2").arg(row[Cim], shownRc);
     rows << row;
     selected = rows.size() - 1;
 }
 
-void Walk::act(int kind)
-{
-    QListWidget *list = rcList(w);
-    auto *keyword = widget<QLineEdit>(w, "txtSearchCriteria");
-    auto *age = widget<QLineEdit>(w, "txtAge");
-    QListWidgetItem *item = nullptr;
-    switch (kind) {
-    case 0: { // keyword typed or cleared: emptying it after a search falls back to the profile list
-        static const QStringList words = {"a", "dou", "ou", "fi", "é", "zzz", "", ""};
-        const QString word = words.at(pick(words.size()));
-        actions << QStringLiteral("keyword '%1'").arg(word);
-        const bool fallBack = word.isEmpty() && !keyword->text().isEmpty() && keywordActive;
-        replaceText(keyword, word);
-        keywordActive = !word.isEmpty() || (keywordActive && !fallBack);
-        if (fallBack)
-            load(firstId());
-        break;
-    }
-    case 1:
-        actions << QStringLiteral("title only");
-        press("onlytitreCk");
-        break;
-    case 2: { // age typed or cleared: without a keyword, the profile list shows its first RC
-        static const QStringList ages = {"3", "17", "45", "80", "125", ""};
-        const QString text = ages.at(pick(ages.size()));
-        actions << QStringLiteral("age '%1'").arg(text);
-        QSignalSpy changes(age, &QLineEdit::textChanged);
-        replaceText(age, text);
-        if (!changes.isEmpty() && keyword->text().isEmpty())
-            load(firstId());
-        break;
-    }
-    case 3: {
-        const char *sex = pick(2) ? "rbHomme" : "rbFemme";
-        actions << QString::fromLatin1(sex);
-        press(sex);
-        if (keyword->text().isEmpty())
-            load(firstId());
-        break;
-    }
-    case 4: {
-        actions << QStringLiteral("Effacer profil");
-        const bool profile = !age->text().isEmpty() || widget<QRadioButton>(w, "rbHomme")->isChecked() ||
-                             widget<QRadioButton>(w, "rbFemme")->isChecked();
-        press("btEffacerProfilPatient");
-        if (profile)
-            load(firstId());
-        break;
-    }
-    case 5:
-        actions << QStringLiteral("Réinitialiser");
-        press("btEffacer");
-        rows.clear();
-        keywordActive = false;
-        load(firstId());
-        break;
-    case 6: // an RC clicked in the list, or a see-also RC
-    case 8: {
-        if (!(item = anyItem(kind == 6 ? list : widget<QListWidget>(w, "listeSynonymes"))))
-            return;
-        actions << (kind == 6 ? QStringLiteral("RC ") : QStringLiteral("see also ")) + item->text();
-        const QString title = titleRc;
-        const QString id = item->data(Qt::UserRole).toString();
-        load(id);
-        if (!clickItem(item->listWidget(), item))
-            actions << QStringLiteral("MODEL: item not clickable");
-        bool listed = false;
-        for (int i = 0; i < list->count(); ++i)
-            listed = listed || list->item(i)->data(Qt::UserRole).toString() == id;
-        if (!listed) // a jump to an RC the list lacks keeps the title shown
-            titleRc = title;
-        break;
-    }
-    case 7: { // arrow key in the list
-        const bool down = pick(2);
-        actions << (down ? QStringLiteral("key down") : QStringLiteral("key up"));
-        item = list->currentItem();
-        QTest::keyClick(list, down ? Qt::Key_Down : Qt::Key_Up);
-        if (list->currentItem() && list->currentItem() != item)
-            load(list->currentItem()->data(Qt::UserRole).toString());
-        break;
-    }
-    case 9: // a criterion ticked or unticked
-        if (!(item = anyItem(criteria(w))))
-            return;
-        actions << QStringLiteral("criterion ") + item->text();
-        if (!clickItem(criteria(w), item))
-            actions << QStringLiteral("MODEL: criterion not clickable");
-        break;
-    case 10: { // a position the RC offers: only visible radios can be clicked
-        QList<const char *> visible;
-        for (const char *name : kPositions)
-            if (!widget<QRadioButton>(w, name)->isHidden())
-                visible << name;
-        if (visible.isEmpty())
-            return;
-        const char *name = visible.at(pick(visible.size()));
-        actions << QString::fromLatin1(name);
-        press(name);
-        write(1, QString(QLatin1Char(name[6])));
-        break;
-    }
-    case 11: {
-        const char *name = kFollowUps[pick(3)];
-        actions << QString::fromLatin1(name);
-        press(name);
-        write(2, QString(QLatin1Char(name[6])));
-        break;
-    }
-    case 12: {
-        const bool ald = pick(2);
-        auto *box = widget<QCheckBox>(w, ald ? "chkALD" : "chkAsymptomique");
-        actions << box->objectName();
-        box->click();
-        write(ald ? 8 : 5, box->isChecked() ? "Oui" : "Non");
-        break;
-    }
-    case 13:
-        actions << QStringLiteral("Version 2015 - 1");
-        press("btAucunCritere");
-        break;
-    case 14: // a position and a follow-up code chosen just before recording, as a doctor mostly does
-        act(10);
-        act(11);
-        Q_FALLTHROUGH();
-    case 15:
-        actions << QStringLiteral("Enregistrer le RC");
-        answers.clear();
-        recordRc();
-        if (!answers.isEmpty())
-            actions.last() += QStringLiteral(" [") + answers.join(QStringLiteral("; ")) + QLatin1Char(']');
-        break;
-    case 16: { // a recorded row re-opened
-        if (rows.isEmpty())
-            return;
-        const int row = pick(rows.size());
-        actions << QStringLiteral("row %1").arg(row);
-        if (!clickRow(table(w), row))
-            actions << QStringLiteral("MODEL: no row to click");
-        show(rows[row][7]);
-        selected = row;
-        reopened = true;
-        break;
-    }
-    case 17:
-    case 18: {
-        const char *name = kind == 17 ? "btUp" : "btDown";
-        actions << QString::fromLatin1(name);
-        const bool enabled = widget<QPushButton>(w, name)->isEnabled();
-        press(name);
-        if (enabled && kind == 17 && selected > 0)
-            move(-1);
-        else if (enabled && kind == 18 && selected >= 0 && selected < rows.size() - 1)
-            move(1);
-        break;
-    }
-    case 19: // deleting re-opens the first row; deleting the last row shows the list's first RC
-        actions << QStringLiteral("Supprimer un RC");
-        press("btSupprimerRC");
-        if (selected < 0)
-            break;
-        rows.removeAt(selected);
-        if (!rows.isEmpty()) {
-            show(rows[0][7]);
-            selected = 0;
-            reopened = true;
-        } else if (list->count() > 0) {
-            load(firstId());
-        } else {
-            selected = -1;
-        }
-        break;
-    case 20: { // the "Résultat" tab, its copy button at times, then back
-        const bool copy = pick(2);
-        actions << (copy ? QStringLiteral("Résultat, copied") : QStringLiteral("Résultat"));
-        if (!clickTab(tabs(w), 1) || !reportHoldsRows(widget<QTextEdit>(w, "txtResult")->toPlainText()))
-            actions << QStringLiteral("MODEL: report");
-        if (copy) {
-            press("btCopyToClipboard");
-            if (!reportHoldsRows(QApplication::clipboard()->text()))
-                actions << QStringLiteral("MODEL: clipboard");
-            copiedRows = rows;
-        }
-        if (!clickTab(tabs(w), 0))
-            actions << QStringLiteral("MODEL: tab");
-        break;
-    }
-    case 21: { // whatever is selected, the copy holds every row (an empty report for an empty table)
-        actions << QStringLiteral("Copier");
-        QApplication::clipboard()->setText(QStringLiteral("avant"));
-        press("btCopyToClipboard1");
-        if (!reportHoldsRows(QApplication::clipboard()->text()))
-            actions << QStringLiteral("MODEL: clipboard");
-        copiedRows = rows;
-        break;
-    }
-    case 22: { // Return or keypad Enter in a box: the typing is over, the focus goes to the RCs found
-        const bool enter = pick(2);
-        QLineEdit *box = pick(2) ? keyword : age;
-        actions << (enter ? QStringLiteral("Enter in ") : QStringLiteral("Return in ")) + box->objectName();
-        item = list->currentItem();
-        box->setFocus();
-        ModalWatcher watcher([this](QWidget *modal) { answer(modal); });
-        QTest::keyClick(box, enter ? Qt::Key_Enter : Qt::Key_Return, enter ? Qt::KeypadModifier : Qt::NoModifier);
-        if (!watcher.seen.isEmpty() || w.focusWidget() != list)
-            actions << QStringLiteral("MODEL: Return pressed something");
-        if (list->currentItem() && list->currentItem() != item)
-            load(list->currentItem()->data(Qt::UserRole).toString());
-        break;
-    }
-    default: { // Escape: asks first when rows were not copied; the doctor keeps the window
-        const bool uncopied = !rows.isEmpty() && rows != copiedRows;
-        actions << (uncopied ? QStringLiteral("Escape, rows not copied") : QStringLiteral("Escape"));
-        ModalWatcher watcher(pressButton(QStringLiteral("Ne pas fermer")));
-        item = list->currentItem();
-        QTest::keyClick(&w, Qt::Key_Escape);
-        if (watcher.seen.size() != (uncopied ? 1 : 0) || w.isVisible() != uncopied)
-            actions << QStringLiteral("MODEL: closing asked %1 times").arg(watcher.seen.size());
-        if (!w.isVisible()) // closed as it should; the walk goes on with the same window
-            w.show();
-        followListAfterBox(item);
-        break;
-    }
-    }
-}
-
+// The report's wording is test_report's: here it names every row's RC, in the table's order, and is empty
+// for an empty table.
 bool Walk::reportHoldsRows(const QString &report) const
 {
     int from = 0;
     for (const QStringList &r : rows) {
-        const QString line = QStringLiteral(" %1 (%2, %3)%4  ALD : %5   CODE CIM 10 : %6  CODE CISP : %7\n")
-                                 .arg(r[0], r[1], r[2], r[5] == "Oui" ? "  Asymptomatique " : "", r[8], r[3], r[4]);
-        if ((from = report.indexOf(line, from)) < 0)
+        if ((from = report.indexOf(r[Title], from)) < 0)
             return false;
-        from += line.size();
+        from += r[Title].size();
     }
     return !rows.isEmpty() || report.isEmpty();
 }
@@ -508,8 +528,8 @@ bool Walk::panesShowOneRc()
     for (int row = 0; row < criticalModel->rowCount(); ++row)
         critical << criticalModel->index(row, 0).data().toString();
     QString positions;
-    for (const char *name : kPositions)
-        positions += widget<QRadioButton>(w, name)->isHidden() ? QString() : QString(QLatin1Char(name[6]));
+    for (const Choice &radio : kPositions)
+        positions += widget<QRadioButton>(w, radio.name)->isHidden() ? QString() : QString::fromLatin1(radio.letter);
     const QString title = QStringLiteral(": ") + ref.title.value(titleRc) + QStringLiteral("</center>");
     QString wrong;
     if (sorted(shown[0]) != sorted(ref.criteria.value(shownRc)))
@@ -538,8 +558,9 @@ bool Walk::check()
             return fail(QStringLiteral("row %1 is [%2], the model has [%3]")
                             .arg(row)
                             .arg(rowCells(w, row).join('|'), rows[row].join('|')));
-        if (rows[row][1].size() != 1 || !ref.offered.value(rows[row][7]).contains(rows[row][1]))
-            return fail(QStringLiteral("row %1 holds position '%2', not offered by its RC").arg(row).arg(rows[row][1]));
+        if (rows[row][Position].size() != 1 || !ref.offered.value(rows[row][RcId]).contains(rows[row][Position]))
+            return fail(
+                QStringLiteral("row %1 holds position '%2', not offered by its RC").arg(row).arg(rows[row][Position]));
     }
     QItemSelectionModel *selection = table(w)->selectionModel();
     if (selected >= 0 && (table(w)->currentIndex().row() != selected || !selection->isRowSelected(selected, {})))

@@ -59,37 +59,28 @@ int inkOverhang(const QFontMetrics &metrics, const QString &text)
 
 int textWidthNeeded(const QAbstractButton *button)
 {
-    const QString text = button->text();
-    if (text.isEmpty())
-        return 0;
     QStyleOptionButton option;
     option.initFrom(button);
-    option.text = text;
+    option.text = button->text();
     option.icon = button->icon();
     option.iconSize = button->iconSize();
-    const int probeWidth = 10000;
-    option.rect = QRect(0, 0, probeWidth, 100);
-
+    option.rect = QRect(0, 0, 10000, 100); // wide enough that no style squeezes the label's room
     QStyle::SubElement contents = QStyle::SE_PushButtonContents;
-    if (qobject_cast<const QRadioButton *>(button)) {
+    if (qobject_cast<const QRadioButton *>(button))
         contents = QStyle::SE_RadioButtonContents;
-    } else if (qobject_cast<const QCheckBox *>(button)) {
+    else if (qobject_cast<const QCheckBox *>(button))
         contents = QStyle::SE_CheckBoxContents;
-    } else if (const auto *push = qobject_cast<const QPushButton *>(button)) {
-        if (push->autoDefault())
-            option.features |= QStyleOptionButton::AutoDefaultButton;
-        if (push->isDefault())
-            option.features |= QStyleOptionButton::DefaultButton;
-        if (push->isFlat())
-            option.features |= QStyleOptionButton::Flat;
-    }
-    // Frame, padding and check indicator: what the style keeps of a very wide button for its label.
-    const int frame = probeWidth - button->style()->subElementRect(contents, &option, button).width();
-    // A centred label may lean out on either side.
-    int label =
-        button->fontMetrics().size(Qt::TextShowMnemonic, text).width() + 2 * inkOverhang(button->fontMetrics(), text);
+    else if (auto *push = qobject_cast<const QPushButton *>(button); push && push->autoDefault())
+        option.features |= QStyleOptionButton::AutoDefaultButton; // styles frame a default candidate wider
+    // Frame, padding and check indicator, from the style. The size hint alone cannot tell: a style sheet's
+    // width fixes it whatever the text.
+    const int frame = option.rect.width() - button->style()->subElementRect(contents, &option, button).width();
+    // An italic first or last letter leans out of the advance, on either side of a centred label.
+    int label = button->fontMetrics().size(Qt::TextShowMnemonic, option.text).width() +
+                2 * inkOverhang(button->fontMetrics(), option.text);
     if (!option.icon.isNull())
         label += option.iconSize.width() + 4; // the styles' gap between icon and text
+    // The style may ask for more than the label's room (a sheet's width, a minimum button width).
     return qMax(frame + label, button->sizeHint().width());
 }
 
@@ -140,6 +131,9 @@ void showFocus(QWidget *window)
 TextFitter::TextFitter(QWidget *window) : QObject(window), m_window(window)
 {
     window->ensurePolished(); // style sheets decide frames and some fonts
+    // A font or style set on the window, or the application's font, reaches the children before the window's own
+    // change event: one filter here sees every refit the window needs.
+    window->installEventFilter(this);
     fitAll();
 }
 
@@ -147,30 +141,20 @@ void TextFitter::fitAll()
 {
     const QList<QAbstractButton *> buttons = m_window->findChildren<QAbstractButton *>();
     for (QAbstractButton *button : buttons) {
-        if (button->text().isEmpty())
-            continue;
-        if (!m_form.contains(button))
-            button->installEventFilter(this);
-        fitButton(button);
+        if (!button->text().isEmpty()) // icon buttons keep the form's size
+            fitButton(button);
     }
     const QList<QLabel *> labels = m_window->findChildren<QLabel *>();
     for (QLabel *label : labels) {
-        if (label->text().isEmpty())
-            continue;
-        if (!m_form.contains(label))
-            label->installEventFilter(this);
-        fitLabel(label);
+        if (!label->text().isEmpty()) // image labels need no margin
+            fitLabel(label);
     }
 }
 
 bool TextFitter::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
-        if (auto *button = qobject_cast<QAbstractButton *>(watched))
-            fitButton(button);
-        else if (auto *label = qobject_cast<QLabel *>(watched))
-            fitLabel(label);
-    }
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        fitAll();
     return QObject::eventFilter(watched, event);
 }
 
@@ -197,7 +181,6 @@ void TextFitter::fitButton(QAbstractButton *button)
 
 void TextFitter::fitLabel(QLabel *label)
 {
-    limitsOf(label); // remembered, so that its event filter goes on once
     QString text = label->text();
     if (Qt::mightBeRichText(text))
         text = QTextDocumentFragment::fromHtml(text).toPlainText();

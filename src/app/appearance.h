@@ -27,7 +27,7 @@ void inheritParentFonts(QWidget *root);
 // leans out of the width that advances alone make room for.
 int inkOverhang(const QFontMetrics &metrics, const QString &text);
 
-// Width a button needs to show its whole text (with its icon, check indicator and frame) at its font and style.
+// Width a button needs to show its whole text's ink (with its icon, check indicator and frame) at its font and style.
 int textWidthNeeded(const QAbstractButton *button);
 
 // Greys the widget out while it is disabled, for buttons whose style sheet paints an image that ignores the state.
@@ -39,7 +39,7 @@ void showFocus(QWidget *window);
 
 // Keeps the text buttons under a window, and the containers placed by fixed geometry that hold them, at least
 // as wide as their texts need, and gives its labels side margins for their ink: the form's sizes stay the minimum,
-// and a font or style change fits them again.
+// and a font or style change that reaches the window fits them again.
 class TextFitter : public QObject
 {
     Q_OBJECT
