@@ -144,29 +144,21 @@ void TestRecording::asksForNOnlyWhenWeightingUnmet_data()
     QTest::addColumn<QString>("rc");
     QTest::addColumn<QStringList>("ticks");
     QTest::addColumn<QString>("followUp");
-    QTest::addColumn<QString>("answer"); // "" when no question may come
     QTest::addColumn<int>("rows");
+    QTest::addColumn<QString>("answer"); // "" when no question may come
     const QStringList topMet = {"douleur lombaire", "raideur", "contracture"};
-    QTest::newRow("class 0 unticked, Oui") << "Lombalgie" << QStringList() << "rdCodeN"
-                                           << "Oui" << 1;
-    QTest::newRow("class 0 unticked, Non") << "Lombalgie" << QStringList() << "rdCodeN"
-                                           << "Non" << 0;
-    QTest::newRow("class 0 unticked, Escape") << "Lombalgie" << QStringList() << "rdCodeN"
-                                              << "Escape" << 0;
-    QTest::newRow("one of two class 2") << "Lombalgie" << QStringList{"douleur lombaire", "raideur"} << "rdCodeN"
-                                        << "Non" << 0;
-    QTest::newRow("top level met") << "Lombalgie" << topMet << "rdCodeN"
-                                   << "" << 1;
-    QTest::newRow("child level unmet") << "Lombalgie" << topMet + QStringList{"irradiation"} << "rdCodeN"
-                                       << "Non" << 0;
+    QTest::newRow("class 0 unticked, Oui") << "Lombalgie" << QStringList() << "rdCodeN" << 1 << "Oui";
+    QTest::newRow("class 0 unticked, Non") << "Lombalgie" << QStringList() << "rdCodeN" << 0 << "Non";
+    QTest::newRow("class 0 unticked, Escape") << "Lombalgie" << QStringList() << "rdCodeN" << 0 << "Escape";
+    QTest::newRow("one of two class 2") << "Lombalgie" << QStringList{"douleur lombaire", "raideur"} << "rdCodeN" << 0
+                                        << "Non";
+    QTest::newRow("top level met") << "Lombalgie" << topMet << "rdCodeN" << 1 << "";
+    QTest::newRow("child level unmet") << "Lombalgie" << topMet + QStringList{"irradiation"} << "rdCodeN" << 0 << "Non";
     QTest::newRow("child level met") << "Lombalgie" << topMet + QStringList{"irradiation", "cruralgie"} << "rdCodeN"
-                                     << "" << 1;
-    QTest::newRow("P never asks") << "Lombalgie" << QStringList() << "rdCodeP"
-                                  << "" << 1;
-    QTest::newRow("R never asks") << "Lombalgie" << QStringList() << "rdCodeR"
-                                  << "" << 1;
-    QTest::newRow("no weighted criterion") << "Bronchite" << QStringList() << "rdCodeN"
-                                           << "" << 1;
+                                     << 1 << "";
+    QTest::newRow("P never asks") << "Lombalgie" << QStringList() << "rdCodeP" << 1 << "";
+    QTest::newRow("R never asks") << "Lombalgie" << QStringList() << "rdCodeR" << 1 << "";
+    QTest::newRow("no weighted criterion") << "Bronchite" << QStringList() << "rdCodeN" << 1 << "";
 }
 
 void TestRecording::asksForNOnlyWhenWeightingUnmet()
@@ -174,8 +166,8 @@ void TestRecording::asksForNOnlyWhenWeightingUnmet()
     QFETCH(QString, rc);
     QFETCH(QStringList, ticks);
     QFETCH(QString, followUp);
-    QFETCH(QString, answer);
     QFETCH(int, rows);
+    QFETCH(QString, answer);
     Quorvel w;
     w.show();
     ModalWatcher watcher(answer == QLatin1String("Escape") ? rejectDialog() : pressButton(answer));

@@ -119,6 +119,11 @@ public:
         action.run();
         return check();
     }
+    bool fail(const QString &what)
+    {
+        failure = what;
+        return false;
+    }
     QStringList actions;
     QString failure;
 
@@ -130,33 +135,18 @@ private:
     QString firstId() { return rcList(w)->count() ? rcList(w)->item(0)->data(Qt::UserRole).toString() : QString(); }
     QLineEdit *ageBox() { return widget<QLineEdit>(w, "txtAge"); }
     void note(const QString &detail) { actions.last() += QLatin1Char(' ') + detail; }
-    void show(const QString &rcId)
+    // An RC loaded, or with `row` a recorded row re-opened: the form shows that RC and edits that row only.
+    void load(const QString &rcId, int row = -1)
     {
-        shownRc = rcId;
-        titleRc = rcId;
-    }
-    // An RC load other than a re-opening: the form shows that RC and no longer edits a row.
-    void load(const QString &rcId)
-    {
-        show(rcId);
-        reopened = false;
-        selected = -1;
-    }
-    void reopen(int row)
-    {
-        show(rows[row][RcId]);
+        shownRc = titleRc = rcId;
         selected = row;
-        reopened = true;
+        reopened = row >= 0;
     }
+    void reopen(int row) { load(rows[row][RcId], row); }
     void write(int column, const QString &value)
     {
         if (reopened && selected >= 0)
             rows[selected][column] = value;
-    }
-    bool fail(const QString &what)
-    {
-        failure = what;
-        return false;
     }
     void choose(const std::vector<Choice> &radios, int column);
     void clickRcIn(QListWidget *list);
@@ -510,14 +500,12 @@ bool Walk::reportHoldsRows(const QString &report) const
     return !rows.isEmpty() || report.isEmpty();
 }
 
-static QStringList sorted(QStringList texts)
-{
-    texts.sort();
-    return texts;
-}
-
 bool Walk::panesShowOneRc()
 {
+    const auto sorted = [](QStringList texts) {
+        texts.sort();
+        return texts;
+    };
     QStringList shown[2];
     QListWidget *lists[] = {criteria(w), widget<QListWidget>(w, "listeSynonymes")};
     for (int pane = 0; pane < 2; ++pane)
@@ -600,23 +588,18 @@ void TestWalk::walksKeepTheTableTrue()
         for (int s = 0; s < steps; ++s) {
             bool ok = walk.step();
             const QStringList failed = log.lines(lcSql());
-            if (ok && !failed.isEmpty()) {
-                walk.failure = QStringLiteral("statement error: ") + failed.first();
-                ok = false;
-            }
+            if (ok && !failed.isEmpty())
+                ok = walk.fail(QStringLiteral("statement error: ") + failed.first());
             log.clear();
-            if (ok && (s % 50 == 49 || s == steps - 1) && fileBytes(path) != dictionary) {
-                walk.failure = QStringLiteral("the dictionary file changed");
-                ok = false;
-            }
+            if (ok && (s % 50 == 49 || s == steps - 1) && fileBytes(path) != dictionary)
+                ok = walk.fail(QStringLiteral("the dictionary file changed"));
             ++actionsRun;
             if (!ok) {
                 // Straight to stderr: the log capture would swallow a warning.
                 QTextStream err(stderr);
                 err << QStringLiteral("walk seed %1 failed after %2 actions (replay: QUORVEL_WALK_SEED=%1 "
                                       "QUORVEL_WALK_STEPS=%2):\n")
-                           .arg(seed)
-                           .arg(s + 1);
+                           .arg(QString::number(seed), QString::number(s + 1));
                 for (int a = 0; a < walk.actions.size(); ++a)
                     err << QStringLiteral("  %1. %2\n").arg(a + 1).arg(walk.actions.at(a));
                 QFAIL(qPrintable(walk.failure));
