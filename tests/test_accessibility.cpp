@@ -77,7 +77,7 @@ void TestAccessibility::pictureButtonsAreNamed()
     QFETCH(QString, verb);
     Quorvel w;
     w.show();
-    auto *button = w.findChild<QPushButton *>(objectName);
+    auto *button = widget<QPushButton>(w, objectName);
     QVERIFY(button);
 
     // The screen reader reads the accessible interface, not the widget property: go through it.
