@@ -59,15 +59,12 @@ void TestAccessibility::pictureButtonsAreNamed_data()
     QTest::addColumn<QString>("objectName");
     QTest::addColumn<QString>("background"); // the picture that must still be drawn on the button
     QTest::addColumn<QString>("verb");       // the action a doctor hears
-    QTest::newRow("monter") << "btUp"
-                            << ":/images/btUp.png"
-                            << "Monter";
-    QTest::newRow("descendre") << "btDown"
-                               << ":/images/btDouwn.png"
-                               << "Descendre";
-    QTest::newRow("éditeur") << "btHALVANE"
-                             << ":/images/logo_halvane-2015.jpg"
-                             << "éditeur";
+    QTest::newRow("monter") << QStringLiteral("btUp") << QStringLiteral(":/images/btUp.png")
+                            << QStringLiteral("Monter");
+    QTest::newRow("descendre") << QStringLiteral("btDown") << QStringLiteral(":/images/btDouwn.png")
+                               << QStringLiteral("Descendre");
+    QTest::newRow("éditeur") << QStringLiteral("btHALVANE") << QStringLiteral(":/images/logo_halvane-2015.jpg")
+                             << QStringLiteral("éditeur");
 }
 
 void TestAccessibility::pictureButtonsAreNamed()

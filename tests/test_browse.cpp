@@ -78,6 +78,7 @@ private slots:
     void subCriterionForcesDirectParent();
     void arrowKeysForceParentWithoutTicking();
     void criterionToolTips();
+    void seeAlsoJumpFromKeywordList_data();
     void seeAlsoJumpFromKeywordList();
     void seeAlsoJumpToUnlistedRc();
     void criticalDiagnosesMostCriticalFirst();
@@ -188,15 +189,12 @@ void TestBrowse::profileFilters_data()
     QTest::addColumn<QString>("age");
     QTest::addColumn<QStringList>("absent");
     QTest::addColumn<QStringList>("present");
-    QTest::newRow("man") << "rbHomme"
-                         << "" << QStringList{"CYSTITE"} << QStringList{"PROSTATISME", "ANGINE"};
-    QTest::newRow("woman") << "rbFemme"
-                           << "" << QStringList{"PROSTATISME"} << QStringList{"CYSTITE"};
-    QTest::newRow("child of 10") << ""
-                                 << "10" << QStringList{"CYSTITE", "PROSTATISME", "DOULEUR D'EFFORT"}
+    QTest::newRow("man") << "rbHomme" << QString() << QStringList{"CYSTITE"} << QStringList{"PROSTATISME", "ANGINE"};
+    QTest::newRow("woman") << "rbFemme" << QString() << QStringList{"PROSTATISME"} << QStringList{"CYSTITE"};
+    QTest::newRow("child of 10") << QString() << "10" << QStringList{"CYSTITE", "PROSTATISME", "DOULEUR D'EFFORT"}
                                  << QStringList{"ANGINE"};
-    QTest::newRow("woman of 30") << "rbFemme"
-                                 << "30" << QStringList{"PROSTATISME"} << QStringList{"CYSTITE", "DOULEUR D'EFFORT"};
+    QTest::newRow("woman of 30") << "rbFemme" << QStringLiteral("30") << QStringList{"PROSTATISME"}
+                                 << QStringList{"CYSTITE", "DOULEUR D'EFFORT"};
 }
 
 void TestBrowse::profileFilters()
@@ -359,8 +357,16 @@ void TestBrowse::criterionToolTips()
     QVERIFY(blank->toolTip().isEmpty());
 }
 
+void TestBrowse::seeAlsoJumpFromKeywordList_data()
+{
+    QTest::addColumn<bool>("byKeyboard");
+    QTest::newRow("click") << false;
+    QTest::newRow("Return") << true;
+}
+
 void TestBrowse::seeAlsoJumpFromKeywordList()
 {
+    QFETCH(bool, byKeyboard);
     Quorvel w;
     w.show();
     QTest::keyClicks(keywordBox(w), QStringLiteral("cyst"));
@@ -370,8 +376,15 @@ void TestBrowse::seeAlsoJumpFromKeywordList()
     auto *seeAlso = widget<QListWidget>(w, "listeSynonymes");
     QCOMPARE(itemTexts(seeAlso), QStringList({"ANGINE"}));
 
-    QVERIFY(clickItem(seeAlso, QStringLiteral("ANGINE")));
+    if (byKeyboard) {
+        seeAlso->setFocus();
+        QTest::keyClick(seeAlso, Qt::Key_Home);
+        QTest::keyClick(seeAlso, Qt::Key_Return);
+    } else {
+        QVERIFY(clickItem(seeAlso, QStringLiteral("ANGINE")));
+    }
 
+    QCOMPARE(w.focusWidget(), rcList(w));
     QCOMPARE(rcList(w)->count(), 7);
     QCOMPARE(keywordBox(w)->text(), QStringLiteral("cyst"));
     QCOMPARE(selectedTexts(rcList(w)), QStringList({"ANGINE"}));

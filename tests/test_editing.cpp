@@ -139,18 +139,12 @@ void TestEditing::otherRcLoadEndsReopenedRow_data()
 {
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("road");
-    QTest::newRow("arrow key in the RC list") << ""
-                                              << "down";
-    QTest::newRow("see-also jump") << ""
-                                   << "see-also";
-    QTest::newRow("age typed") << ""
-                               << "age";
-    QTest::newRow("sex clicked") << ""
-                                 << "sex";
-    QTest::newRow("keyword emptied") << "keyword"
-                                     << "clear keyword";
-    QTest::newRow("Effacer profil") << "age"
-                                    << "btEffacerProfilPatient";
+    QTest::newRow("arrow key in the RC list") << QString() << QStringLiteral("down");
+    QTest::newRow("see-also jump") << QString() << QStringLiteral("see-also");
+    QTest::newRow("age typed") << QString() << QStringLiteral("age");
+    QTest::newRow("sex clicked") << QString() << QStringLiteral("sex");
+    QTest::newRow("keyword emptied") << QStringLiteral("keyword") << QStringLiteral("clear keyword");
+    QTest::newRow("Effacer profil") << QStringLiteral("age") << QStringLiteral("btEffacerProfilPatient");
 }
 
 // Re-open a row, show another RC by some road, then use the form: the recorded rows must stay as they were.

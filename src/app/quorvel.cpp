@@ -116,6 +116,10 @@ void Quorvel::keyPressEvent(QKeyEvent *e)
             if (!list->currentItem() && list->count() > 0)
                 list->setCurrentRow(0);
             list->setFocus(Qt::TabFocusReason);
+        } else if (focusWidget() == ui->listeSynonymes && ui->listeSynonymes->currentItem()) {
+            // The keyboard's way to follow a see-also link. Not itemActivated: a double-click would follow a
+            // second link from the list the first click refilled.
+            on_listeSynonymes_itemClicked(ui->listeSynonymes->currentItem());
         }
         e->accept();
         return;
