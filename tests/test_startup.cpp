@@ -154,7 +154,9 @@ void TestStartup::toolTipsOnlyForChildren()
 
 void TestStartup::closingAsksOnlyForUncopiedRows_data()
 {
-    QTest::addColumn<QString>("before"); // what the doctor did: R records, C copies, A changes the row's ALD
+    QTest::addColumn<QString>("before");
+    // What the doctor did: R records, C copies, A changes the row's ALD; E resets (asked, and answered by losing
+    // the rows), K resets (asked, answered by keeping them), F resets (not asked).
     QTest::addColumn<bool>("byEscape");
     QTest::addColumn<QString>("answer"); // the button pressed in the question; none: no question may come
     QTest::addColumn<bool>("closed");
@@ -166,6 +168,8 @@ void TestStartup::closingAsksOnlyForUncopiedRows_data()
     QTest::newRow("copied, close box") << "RC" << false << "" << true;
     QTest::newRow("changed after the copy") << "RCA" << true << "Ne pas fermer" << false;
     QTest::newRow("reset after recording") << "RE" << true << "" << true;
+    QTest::newRow("reset refused") << "RK" << true << "Ne pas fermer" << false;
+    QTest::newRow("reset after the copy") << "RCF" << true << "" << true;
 }
 
 void TestStartup::closingAsksOnlyForUncopiedRows()
@@ -184,8 +188,12 @@ void TestStartup::closingAsksOnlyForUncopiedRows()
             testkit::click(w, "btCopyToClipboard1");
         else if (step == 'A' && testkit::clickRow(testkit::table(w), 0))
             testkit::click(w, "chkALD");
-        else if (step == 'E')
+        else if (step == 'E' || step == 'K' || step == 'F') {
+            testkit::ModalWatcher reset(testkit::pressButton(step == 'E' ? QStringLiteral("Réinitialiser sans copier")
+                                                                         : QStringLiteral("Ne pas réinitialiser")));
             testkit::click(w, "btEffacer");
+            QCOMPARE(reset.seen.size(), step == 'F' ? 0 : 1);
+        }
     }
     const int rows = testkit::rowCount(w);
     testkit::ModalWatcher watcher(answer.isEmpty() ? testkit::ModalWatcher::Answer() : testkit::pressButton(answer));

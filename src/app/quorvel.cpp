@@ -37,12 +37,6 @@ Quorvel::Quorvel(QWidget *parent) : QDialog(parent)
                    Qt::WindowCloseButtonHint);
     rcItemMap.reset(new QMap<int, QListWidgetItem *>);
     setMinimumSize(880, 630);
-    criteriaLoading = false;
-    fullListShown = true;
-    rcFromList = true;
-    sessionRowCount = 0;
-    sessionModel.reset(new QStandardItemModel(0, session::ColumnCount));
-    seeAlsoJump = false;
     ui->txtAge->setFocus(Qt::OtherFocusReason);
     ui->chkALD->setToolTip(QStringLiteral("le RC est-il en rapport avec une ALD ? "));
 
@@ -61,6 +55,11 @@ Quorvel::Quorvel(QWidget *parent) : QDialog(parent)
     ui->listCritique->verticalHeader()->setDefaultSectionSize(kRowHeight);
 
     ui->List_Criteres->setSelectionMode(QAbstractItemView::MultiSelection);
+    connect(ui->List_Criteres->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this](const QItemSelection &selected) { forceParentsOfTicked(selected); });
+    for (QWidget *watched : std::initializer_list<QWidget *>{ui->List_Criteres, ui->tableView, ui->txtSearchCriteria,
+                                                             ui->txtAge, ui->listeSynonymes})
+        watched->installEventFilter(this);
     ui->txtAge->setValidator(new QIntValidator(1, 125, ui->txtAge));
 
     const bool opened = openDictionary();
@@ -84,13 +83,49 @@ Quorvel::~Quorvel()
 {
     // The table must not point at the model once it is gone; the view itself dies with the window's children.
     ui->tableView->setModel(nullptr);
-    sessionModel.reset();
     delete ui;
     // Release the named connection so that another window in the same process can open it afresh.
     db.close();
     db = QSqlDatabase();
     if (!connectionName.isEmpty())
         QSqlDatabase::removeDatabase(connectionName);
+}
+
+bool Quorvel::eventFilter(QObject *watched, QEvent *e)
+{
+    if (e->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, e);
+    auto *key = static_cast<QKeyEvent *>(e);
+    // Select-all would tick every criterion at once, exclusive ones together: criteria are ticked one by one.
+    if (watched == ui->List_Criteres && key->matches(QKeySequence::SelectAll))
+        return true;
+    // Space ticks the current criterion, and only it: the list's own Space also searches for a criterion whose
+    // text starts with a blank, and would tick that one too.
+    if (watched == ui->List_Criteres && key->key() == Qt::Key_Space && key->modifiers() == Qt::NoModifier) {
+        if (QListWidgetItem *item = ui->List_Criteres->currentItem())
+            item->setSelected(!item->isSelected());
+        return true;
+    }
+    if (watched == ui->tableView)
+        return tableKey(key);
+    if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+        return QDialog::eventFilter(watched, e);
+    if (watched == ui->txtSearchCriteria || watched == ui->txtAge) {
+        // The typing is over: on to the RCs found, the first one shown when none is chosen yet.
+        QListWidget *list = ui->List_RefRC;
+        if (!list->currentItem() && list->count() > 0)
+            pickListItem(list->item(0));
+        list->setFocus(Qt::TabFocusReason);
+        return true;
+    }
+    if (watched == ui->listeSynonymes) {
+        // The keyboard's way to follow a see-also link. Not itemActivated: a double-click would follow a second
+        // link from the list the first click refilled.
+        if (ui->listeSynonymes->currentItem())
+            on_listeSynonymes_itemClicked(ui->listeSynonymes->currentItem());
+        return true;
+    }
+    return QDialog::eventFilter(watched, e);
 }
 
 bool Quorvel::event(QEvent *e)
@@ -106,21 +141,9 @@ bool Quorvel::event(QEvent *e)
 
 void Quorvel::keyPressEvent(QKeyEvent *e)
 {
-    // A dialog presses a push button for Return in any other widget: from the keyword box that button is
-    // "Réinitialiser", which empties the consultation. Return there ends the typing and goes to the RCs found; a
-    // focused push button handles Return itself and never gets here.
+    // A dialog presses its default push button for Return in any other widget: from the keyword box that button
+    // is "Réinitialiser", which empties the consultation. A focused push button handles Return itself.
     if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
-        if (focusWidget() == ui->txtSearchCriteria || focusWidget() == ui->txtAge) {
-            // The first RC is made current before the focus arrives, so that it is selected too.
-            QListWidget *list = ui->List_RefRC;
-            if (!list->currentItem() && list->count() > 0)
-                list->setCurrentRow(0);
-            list->setFocus(Qt::TabFocusReason);
-        } else if (focusWidget() == ui->listeSynonymes && ui->listeSynonymes->currentItem()) {
-            // The keyboard's way to follow a see-also link. Not itemActivated: a double-click would follow a
-            // second link from the list the first click refilled.
-            on_listeSynonymes_itemClicked(ui->listeSynonymes->currentItem());
-        }
         e->accept();
         return;
     }
@@ -129,21 +152,26 @@ void Quorvel::keyPressEvent(QKeyEvent *e)
 
 void Quorvel::reject()
 {
-    if (hasUncopiedRows()) {
-        QMessageBox box(this);
-        box.setIcon(QMessageBox::Question);
-        box.setWindowTitle(QStringLiteral("Quorvel"));
-        box.setText(QStringLiteral("La consultation contient des RC qui n'ont pas été copiés dans le presse-papiers."));
-        box.setInformativeText(QStringLiteral("Fermer Quorvel et perdre ces RC ?"));
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.button(QMessageBox::Yes)->setText(QStringLiteral("Fermer sans copier"));
-        box.button(QMessageBox::No)->setText(QStringLiteral("Ne pas fermer"));
-        box.setDefaultButton(QMessageBox::No);
-        box.setEscapeButton(QMessageBox::No);
-        if (box.exec() != QMessageBox::Yes)
-            return;
-    }
-    QDialog::reject();
+    if (mayLoseUncopiedRows(QStringLiteral("Fermer Quorvel et perdre ces RC ?"), QStringLiteral("Fermer sans copier"),
+                            QStringLiteral("Ne pas fermer")))
+        QDialog::reject();
+}
+
+bool Quorvel::mayLoseUncopiedRows(const QString &question, const QString &yes, const QString &no)
+{
+    if (!consultation.hasUncopiedRows())
+        return true;
+    QMessageBox box(this);
+    box.setIcon(QMessageBox::Question);
+    box.setWindowTitle(QStringLiteral("Quorvel"));
+    box.setText(QStringLiteral("La consultation contient des RC qui n'ont pas été copiés dans le presse-papiers."));
+    box.setInformativeText(question);
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box.button(QMessageBox::Yes)->setText(yes);
+    box.button(QMessageBox::No)->setText(no);
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 void Quorvel::mousePressEvent(QMouseEvent *e)

@@ -3,6 +3,8 @@
 // Its slots and methods are grouped below under the subsystem and source file that define them.
 #pragma once
 
+#include "session/consultation.h"
+
 #include <QDialog>
 #include <QLoggingCategory>
 #include <QMap>
@@ -16,6 +18,7 @@
 class QAbstractButton;
 class QCheckBox;
 class QEvent;
+class QItemSelection;
 class QKeyEvent;
 class QLineEdit;
 class QListWidget;
@@ -52,6 +55,7 @@ public slots:
 
 protected:
     bool event(QEvent *e) override;
+    bool eventFilter(QObject *watched, QEvent *e) override;
     void keyPressEvent(QKeyEvent *e) override;
     void mousePressEvent(QMouseEvent *e) override;
 
@@ -105,6 +109,10 @@ private slots:
     void on_btHALVANE_clicked();
 
 private:
+    // --- the window (app/quorvel.cpp)
+    // The doctor is asked before rows not yet copied are lost; true when they may go.
+    bool mayLoseUncopiedRows(const QString &question, const QString &yes, const QString &no);
+
     // --- dictionary (db/dictionary.cpp)
     bool openDatabase(const QString &path, const QString &name);
     // True when the dictionary opened; a failure has been shown to the doctor.
@@ -121,8 +129,10 @@ private:
     void sexClicked(QRadioButton *button, const QString &sexText);
     // The keyword list when a keyword is typed, else the profile list (which then shows its first RC).
     void refillForProfile(const QString &sexText);
+    // A refill's end: the list's first RC is loaded, then filled again as the refills always have.
     void showFirstRcOfList(const QString &titlePrefix);
-    void clearDefinitionPanes();
+    // The list's highlight follows the RC shown, without a signal: only gestures load RCs.
+    void selectInList(int rcId);
 
     // --- RC definition and criteria (browse/rcdefinition.cpp)
     void fillCriteria(QListWidget *list);
@@ -130,14 +140,16 @@ private:
     void fillCriteriaWith(QListWidget *list, const QString &sql, const QString &failurePrefix);
     void showPositions(int rcId, QRadioButton *a, QRadioButton *b, QRadioButton *c, QRadioButton *d, QRadioButton *z);
     int ponderClass(const QString &criterionId);
-    void loadRc(QListWidgetItem *current);
-    // See-also list, critical diagnoses and offered positions of the RC shown (currentRcId must be rcId).
-    void fillRelatedPanes(int rcId);
-    enum class AldBox { Clear, Keep };
+    enum class AldKept { No, Yes };
+    // The one RC load: every pane shows the consultation's RC, and the form's choices are cleared.
+    void loadShownRc(const QString &titlePrefix, AldKept ald = AldKept::No);
+    // The RC list's item chosen by a gesture: shown unless it already is (the second signal of one gesture).
+    void pickListItem(QListWidgetItem *item);
     // Unchecks the positions, the follow-up codes and "Asymptomatique", and the ALD box unless it is kept.
-    void uncheckChoices(AldBox ald);
-    // Highlights the RC of a see-also jump in the list and shows its title, when the list holds it.
-    void selectJumpTarget(int rcId);
+    void uncheckChoices(AldKept ald);
+    // Ticks these criteria without the parent rule: only the doctor's own ticks force a parent.
+    void tickCriteria(const QStringList &ids);
+    void forceParentsOfTicked(const QItemSelection &selected);
     // The radios with their letters, in the order A, B, C, D, Z and N, P, R.
     QList<QPair<QString, QRadioButton *>> positionButtons() const;
     QList<QPair<QString, QRadioButton *>> followUpButtons() const;
@@ -148,51 +160,40 @@ private:
 
     // --- session table (session/sessiontable.cpp)
     void setupSessionTable();
-    void clearSessionTable();
-    QString sessionCell(int row, int column) const;
+    // The table's selection and the move and delete buttons follow the row the form edits.
+    void showEditedRow();
 
     // --- recording and code choice (session/recording.cpp)
-    bool isDuplicateRow(const QString &position, const QString &followUp, const QString &asymptomatic,
-                        const QString &criteriaText) const;
+    session::Draft formDraft() const;
     // The warnings and the code-N question; true when recording may go on.
-    bool choicesAccepted(const QString &position, const QString &followUp, const QStringList &ticked);
-    bool mandatoryCriteriaMet(const QStringList &ticked);
+    bool choicesAccepted(const session::Draft &draft);
+    bool mandatoryCriteriaMet(int rcId, const QStringList &ticked);
     bool subCriteriaMet(const QString &parentId, const QStringList &ticked, QSet<QString> &path);
     QStringList topLevelCriteria(int rcId);
     QStringList childCriteria(const QString &criterionId);
     QStringList criteriaOfClass(int weightClass, const QString &parentId, const QStringList &topLevel);
-    QStringList codeRulesOfRc();
+    QStringList codeRulesOfRc(int rcId);
     QStringList ruleCriteria(const QString &ruleId);
     QString ruleValue(const QString &column, const QString &ruleId);
-    bool chooseCodes(const QStringList &ticked, QString &cim, QString &cisp);
+    bool chooseCodes(const session::Draft &draft, QString &cim, QString &cisp);
+    // The doctor's pick among the entries; false when the choice was cancelled.
+    bool askCode(const QStringList &entries, QString &chosen);
     session::CodeChoice rulesOfRcList(const QString &sql);
-    session::CodeChoice rulesMetByTicks(const QStringList &ticked);
-    // Appends the cells (one per column, the RC id in its own type) and selects the new row.
-    void appendSessionRow(const QVariantList &cells);
+    session::CodeChoice rulesMetByTicks(int rcId, const QStringList &ticked);
 
     // --- editing recorded rows (session/editing.cpp)
     void reopenRow(int row);
-    // Makes the RC of a re-opened row the list's current one, refilling the list with every RC if it must.
-    // True when that ran the RC load; false when the RC already was the list's current one.
-    bool showRowRcInList(int rcId);
     // Ticks the row's criteria and checks its position, follow-up code and flags.
     void restoreRowChoices(int row);
-    // Any RC load other than the re-opening itself: the form no longer shows a recorded row.
-    void leaveReopenedRow();
-    // True when the form edits `row`: a row is re-opened and the RC shown is the row's own.
-    bool formEditsRow(int row) const;
     void writeRowCell(QRadioButton *button, const QString &letter, int column);
     void writeRowFlag(QCheckBox *box, int column);
-    // Inserts a copy of `row` at `insertAt` (an index before the insertion) and removes the original.
-    void moveSessionRow(int row, int insertAt);
+    // Keys in the table: the arrows, Return and Space re-open a row, Ctrl+C copies the report.
+    bool tableKey(QKeyEvent *e);
 
     // --- report and clipboard (session/report.cpp)
     void buildReport();
     // Puts a report on the clipboard; the table's rows then count as copied.
     void copyReport(const QString &text);
-    // True when the table holds rows that differ from those of the last copy.
-    bool hasUncopiedRows() const;
-    QStringList sessionSnapshot() const;
     QStringList sortCriteriaByOrder(const QStringList &ids);
     int criterionOrder(const QString &id);
 
@@ -203,21 +204,14 @@ private:
     static constexpr int kRowHeight = 19;
 
     std::unique_ptr<QMap<int, QListWidgetItem *>> rcItemMap;
-    QVariant currentRcId;
-    bool criteriaLoading = false;
+    // True while the RC list holds every RC: a see-also jump then finds its RC without a refill.
     bool fullListShown = true;
+    // True once a keyword ran a search: emptying the keyword then falls back to the profile list, once.
     bool keywordSearchActive = false;
-    bool rcFromList = true;
-    bool seeAlsoJump = false;
-    // True while reopenRow makes the row's RC current: that RC load belongs to the re-opening.
-    bool reopeningRow = false;
-    int sessionRowCount = 0;
-    // The table's rows as they were when the report was last copied.
-    QStringList copiedRows;
+    session::Consultation consultation;
     QSqlDatabase db;
     QString connectionName;
     QString databasePath;
-    std::unique_ptr<QStandardItemModel> sessionModel;
     // The critical diagnoses' model, made once and owned by its view: setting a new model per RC costs more
     // than everything else an RC click does.
     QStandardItemModel *criticalModel = nullptr;

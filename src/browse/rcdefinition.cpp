@@ -10,8 +10,9 @@
 
 #include <QListWidget>
 #include <QMessageBox>
-#include <QScopedValueRollback>
+#include <QSignalBlocker>
 #include <QSqlQuery>
+#include <QStandardItemModel>
 #include <QToolTip>
 #include <exception>
 
@@ -52,7 +53,6 @@ void keepTabStopVisible(const QList<QPair<QString, QRadioButton *>> &group)
 
 void Quorvel::fillCriteriaWith(QListWidget *list, const QString &sql, const QString &failurePrefix)
 {
-    QScopedValueRollback<bool> loading(criteriaLoading, true);
     list->clear();
     const bool ok = db::forEachRow(
         db, sql,
@@ -74,7 +74,7 @@ void Quorvel::fillCriteriaWith(QListWidget *list, const QString &sql, const QStr
 
 void Quorvel::fillCriteria(QListWidget *list)
 {
-    const QString sql = kCriteriaSql.arg(currentRcId.toInt());
+    const QString sql = kCriteriaSql.arg(consultation.rc());
     qCDebug(lcTrace).noquote() << sql;
     fillCriteriaWith(list, sql, QString());
 }
@@ -121,75 +121,65 @@ QList<QPair<QString, QRadioButton *>> Quorvel::followUpButtons() const
     return {{QStringLiteral("N"), ui->rdCodeN}, {QStringLiteral("P"), ui->rdCodeP}, {QStringLiteral("R"), ui->rdCodeR}};
 }
 
-void Quorvel::uncheckChoices(AldBox ald)
+void Quorvel::uncheckChoices(AldKept ald)
 {
     for (const auto &radio : followUpButtons() + positionButtons())
         uncheckRadio(radio.second);
     ui->chkAsymptomique->setChecked(false);
-    if (ald == AldBox::Clear)
+    if (ald == AldKept::No)
         ui->chkALD->setChecked(false);
     keepTabStopVisible(positionButtons());
     keepTabStopVisible(followUpButtons());
 }
 
-void Quorvel::fillRelatedPanes(int rcId)
+void Quorvel::loadShownRc(const QString &titlePrefix, AldKept ald)
 {
-    fillSeeAlso();
-    fillCriticalDiagnoses(ui->listCritique, rcId);
-    showPositions(rcId, ui->rdPos_A, ui->rdPos_B, ui->rdPos_C, ui->rdPos_D, ui->rdPos_Z);
+    const int id = consultation.rc();
+    if (consultation.shownBy() != session::Shown::SeeAlsoUnlisted)
+        ui->txtTitreRc->setText(browse::titleText(titlePrefix, consultation.rcTitle()));
+    if (!consultation.hasRc()) {
+        ui->List_Criteres->clear();
+        ui->listeSynonymes->clear();
+        criticalModel->removeRows(0, criticalModel->rowCount());
+        uncheckChoices(AldKept::No);
+        for (const auto &position : positionButtons())
+            position.second->hide();
+    } else {
+        fillSeeAlso();
+        fillCriticalDiagnoses(ui->listCritique, id);
+        showPositions(id, ui->rdPos_A, ui->rdPos_B, ui->rdPos_C, ui->rdPos_D, ui->rdPos_Z);
+        fillCriteria(ui->List_Criteres);
+        uncheckChoices(ald);
+    }
+    showEditedRow();
 }
 
-void Quorvel::loadRc(QListWidgetItem *current)
+void Quorvel::pickListItem(QListWidgetItem *item)
 {
-    if (!current)
+    if (!item || !consultation.pickFromList(item->data(browse::kIdRole).toInt(), item->text()))
         return;
-    leaveReopenedRow();
-    currentRcId = current->data(browse::kIdRole);
-    ui->txtTitreRc->setText(browse::titleText(browse::kTitleFromList, current->text()));
-    fillRelatedPanes(currentRcId.toInt());
-    fillCriteria(ui->List_Criteres);
-    uncheckChoices(AldBox::Clear);
-    ui->btUp->setEnabled(false);
-    ui->btDown->setEnabled(false);
+    selectInList(consultation.rc());
+    loadShownRc(browse::kTitleFromList);
 }
 
 void Quorvel::on_List_RefRC_currentItemChanged(QListWidgetItem *current, QListWidgetItem *previous)
 {
     Q_UNUSED(previous)
-    // While a see-also jump runs, giving the list the focus may make its first row current; the jump loads
-    // its own RC and must not be overridden (nor the ALD box cleared) by that side effect.
-    if (seeAlsoJump)
-        return;
-    loadRc(current);
+    // The keys select the item they make current; a focus-in makes one current without selecting it, and that
+    // chooses nothing.
+    if (current && current->isSelected())
+        pickListItem(current);
 }
 
 void Quorvel::on_List_RefRC_itemClicked(QListWidgetItem *current)
 {
     try {
-        if (seeAlsoJump)
-            return;
-        leaveReopenedRow();
-        loadRc(current);
+        // A click on the RC a re-opened row or a see-also jump shows makes it a draft of the list's.
+        pickListItem(current);
     } catch (const std::exception &e) {
-        QMessageBox box;
+        QMessageBox box(this);
         box.setText(QString::fromLocal8Bit(e.what()));
         box.exec();
-    }
-}
-
-void Quorvel::selectJumpTarget(int rcId)
-{
-    // Keep the list's highlight on the RC the panes show: the recorded title is read from it.
-    QListWidget *list = ui->List_RefRC;
-    list->clearSelection();
-    for (int row = 0; row < list->count(); ++row) {
-        QListWidgetItem *candidate = list->item(row);
-        if (candidate->data(browse::kIdRole).toInt() == rcId) {
-            candidate->setSelected(true);
-            list->scrollToItem(candidate, QAbstractItemView::EnsureVisible);
-            ui->txtTitreRc->setText(browse::titleText(browse::kTitleJump, candidate->text()));
-            return;
-        }
     }
 }
 
@@ -198,27 +188,20 @@ void Quorvel::on_listeSynonymes_itemClicked(QListWidgetItem *item)
     try {
         if (!item)
             return;
-        QScopedValueRollback<bool> jumping(seeAlsoJump, true);
         bool isInt = false;
         const int id = item->data(browse::kIdRole).toInt(&isInt);
         if (!isInt)
             return;
-        leaveReopenedRow();
+        const QString title = item->text();
         if (!fullListShown)
             loadAllRcs(ui->List_RefRC);
-        selectJumpTarget(id);
+        const bool listed = rcItemMap->contains(id);
+        consultation.show(id, title, listed ? session::Shown::SeeAlso : session::Shown::SeeAlsoUnlisted);
+        selectInList(id);
         ui->List_RefRC->setFocus();
-        currentRcId = id;
-
-        fillRelatedPanes(id); // destroys `item`
-        fillCriteria(ui->List_Criteres);
-        // Positions too: showPositions leaves a hidden one checked, and the doctor cannot see or untick it.
-        uncheckChoices(AldBox::Keep);
-        ui->btUp->setEnabled(false);
-        ui->btDown->setEnabled(false);
+        loadShownRc(browse::kTitleJump, AldKept::Yes); // destroys `item`
     } catch (const std::exception &e) {
-        // seeAlsoJump is already false again: its rollback ran as the exception left the block.
-        QMessageBox box;
+        QMessageBox box(this);
         box.setText(QString::fromLocal8Bit(e.what()));
         box.exec();
     }
@@ -226,29 +209,53 @@ void Quorvel::on_listeSynonymes_itemClicked(QListWidgetItem *item)
 
 void Quorvel::on_List_Criteres_currentItemChanged(QListWidgetItem *current, QListWidgetItem *previous)
 {
+    // Moving through the criteria ticks nothing: only a tick, by a click or Space, forces a parent.
+    Q_UNUSED(current)
     Q_UNUSED(previous)
-    if (criteriaLoading || !current)
-        return;
-    const QString parentText = current->data(browse::kParentRole).toString();
-    if (parentText.isEmpty())
-        return;
-    const int parentId = parentText.toInt();
+}
+
+void Quorvel::forceParentsOfTicked(const QItemSelection &selected)
+{
     QListWidget *list = ui->List_Criteres;
-    for (int row = 0; row < list->count(); ++row) {
-        QListWidgetItem *candidate = list->item(row);
-        if (candidate->data(browse::kIdRole).toInt() == parentId) {
-            candidate->setSelected(true);
-            return;
+    // Only the direct parent: ticking it here must not force the parent's parent in turn.
+    const QSignalBlocker quiet(list->selectionModel());
+    bool forced = false;
+    for (const QModelIndex &index : selected.indexes()) {
+        const QString parentText = index.data(browse::kParentRole).toString();
+        QListWidgetItem *parent = nullptr;
+        for (int row = 0; row < list->count() && !parentText.isEmpty() && !parent; ++row) {
+            if (list->item(row)->data(browse::kIdRole).toInt() == parentText.toInt())
+                parent = list->item(row);
         }
+        if (!parent || parent->isSelected())
+            continue;
+        // The parent is listed before its sub-criterion in the row and the report, as the forced tick came first.
+        QListWidgetItem *sub = list->item(index.row());
+        sub->setSelected(false);
+        parent->setSelected(true);
+        sub->setSelected(true);
+        forced = true;
     }
+    if (forced)
+        list->viewport()->update();
+}
+
+void Quorvel::tickCriteria(const QStringList &ids)
+{
+    QListWidget *list = ui->List_Criteres;
+    const QSignalBlocker quiet(list->selectionModel());
+    for (int row = 0; row < list->count(); ++row) {
+        QListWidgetItem *item = list->item(row);
+        if (ids.contains(QString::number(item->data(browse::kIdRole).toInt())))
+            item->setSelected(true);
+    }
+    list->viewport()->update();
 }
 
 void Quorvel::on_List_Criteres_itemClicked(QListWidgetItem *item)
 {
     Q_UNUSED(item)
-    if (rcFromList)
-        return;
-    if (ui->tableView->currentIndex().row() >= 0) {
+    if (consultation.editedRow() >= 0) {
         ui->btUp->setEnabled(false);
         ui->btDown->setEnabled(false);
     }

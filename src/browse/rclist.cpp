@@ -12,7 +12,7 @@
 
 #include <QListWidget>
 #include <QPalette>
-#include <QScopedValueRollback>
+#include <QSignalBlocker>
 #include <QSqlQuery>
 #include <QStandardItemModel>
 
@@ -61,10 +61,7 @@ void Quorvel::filterRcsByProfile(QLineEdit *ageBox, const QString &sexText, QLis
                     : sexText == browse::profileText(browse::Sex::Woman) ? 2
                                                                          : -1;
     fillRcList(list, browse::profileStatement(age, sex), false);
-
     showFirstRcOfList(QString());
-    // The positions were cleared by the first RC's load, which showPositions then left unchecked.
-    uncheckChoices(AldBox::Clear);
 }
 
 void Quorvel::searchRcs(QString keyword, QLineEdit *ageBox, const QString &sexText, QListWidget *list)
@@ -90,56 +87,50 @@ QString Quorvel::profileSexText() const
     return browse::profileText(sex);
 }
 
+void Quorvel::selectInList(int rcId)
+{
+    QListWidget *list = ui->List_RefRC;
+    QListWidgetItem *item = rcItemMap->value(rcId, nullptr);
+    const QSignalBlocker quiet(list);
+    if (!item) {
+        list->clearSelection();
+        return;
+    }
+    list->setCurrentItem(item);
+    list->scrollToItem(item, QAbstractItemView::EnsureVisible);
+}
+
 void Quorvel::showFirstRcOfList(const QString &titlePrefix)
 {
     QListWidget *list = ui->List_RefRC;
-    leaveReopenedRow();
     if (list->count() == 0) {
-        clearDefinitionPanes();
+        // No RC matches (or the dictionary could not be read): show no RC rather than a stale one.
+        consultation.showNothing();
+        loadShownRc(browse::kTitleFromList);
         return;
     }
-    list->setCurrentRow(0); // runs the RC load of the first row
-    QListWidgetItem *item = list->currentItem();
-    currentRcId = item->data(browse::kIdRole);
-    const int id = currentRcId.toInt();
+    QListWidgetItem *first = list->item(0);
+    const int id = first->data(browse::kIdRole).toInt();
+    consultation.show(id, first->text(), session::Shown::ByRefill);
+    selectInList(id);
+    loadShownRc(browse::kTitleFromList);
+    // The refills have always filled the panes once more after the load; the count of statements stays theirs.
     fillCriteriaFor(ui->List_Criteres, id);
     if (!titlePrefix.isNull())
-        ui->txtTitreRc->setText(browse::titleText(titlePrefix, item->text()));
-    fillRelatedPanes(id);
-}
-
-void Quorvel::clearDefinitionPanes()
-{
-    // No RC matches (or the dictionary could not be read): show no RC rather than a stale one.
-    currentRcId = QVariant();
-    ui->txtTitreRc->setText(browse::titleText(browse::kTitleFromList, QString()));
-    {
-        QScopedValueRollback<bool> loading(criteriaLoading, true);
-        ui->List_Criteres->clear();
-    }
-    ui->listeSynonymes->clear();
-    criticalModel->removeRows(0, criticalModel->rowCount());
-    uncheckChoices(AldBox::Clear);
-    for (const auto &position : positionButtons())
-        position.second->hide();
+        ui->txtTitreRc->setText(browse::titleText(titlePrefix, first->text()));
+    fillSeeAlso();
+    fillCriticalDiagnoses(ui->listCritique, id);
+    showPositions(id, ui->rdPos_A, ui->rdPos_B, ui->rdPos_C, ui->rdPos_D, ui->rdPos_Z);
+    showEditedRow();
 }
 
 void Quorvel::on_List_RefRC_itemSelectionChanged()
 {
-    // A screen reader selects an item without making it current, so nothing would load it: the form would keep
-    // the previous RC and record that one. The mouse and the keys make the item current before selecting it and
-    // refills select nothing, so those pass here without a second load; a see-also jump selects without loading
-    // on purpose.
-    if (seeAlsoJump)
-        return;
-    QListWidget *list = ui->List_RefRC;
-    const QList<QListWidgetItem *> selected = list->selectedItems();
-    if (selected.size() != 1)
-        return;
-    if (selected.first() != list->currentItem())
-        list->setCurrentItem(selected.first()); // runs the RC load, as a click does
-    else if (selected.first()->data(browse::kIdRole) != currentRcId)
-        loadRc(selected.first()); // the current RC chosen again after a see-also jump showed another one
+    // The keys, the mouse and a screen reader all select the item they choose; a focus-in only makes an item
+    // current, and a refill selects nothing, so neither changes the RC being recorded or edited.
+    const QList<QListWidgetItem *> selected = ui->List_RefRC->selectedItems();
+    if (selected.size() == 1)
+        pickListItem(selected.first());
 }
 
 void Quorvel::on_txtSearchCriteria_textChanged(const QString &arg1)
@@ -210,39 +201,39 @@ void Quorvel::on_btEffacerProfilPatient_clicked()
     if (!profileSet)
         return;
 
-    // Unchecking by program emits no clicked signal, so the list is refilled once below, not per button.
+    // Unchecking by program emits no clicked signal, and the emptied age box refills nothing: the full list
+    // below replaces whatever that refill would have shown.
     if (ui->rbHomme->isChecked())
         uncheckRadio(ui->rbHomme);
     if (ui->rbFemme->isChecked())
         uncheckRadio(ui->rbFemme);
-    if (!ui->txtAge->text().isEmpty())
-        ui->txtAge->setText(QString());
-
+    {
+        const QSignalBlocker quiet(ui->txtAge);
+        ui->txtAge->clear();
+    }
     loadAllRcs(ui->List_RefRC);
     showFirstRcOfList(browse::kTitleClearProfile);
 }
 
 void Quorvel::on_btEffacer_clicked()
 {
-    // The ALD box survives a reset; the profile and keyword fall-backs and the first RC's load below would
-    // otherwise clear it on the way.
+    if (!mayLoseUncopiedRows(QStringLiteral("Réinitialiser et perdre ces RC ?"),
+                             QStringLiteral("Réinitialiser sans copier"), QStringLiteral("Ne pas réinitialiser")))
+        return;
+    // The ALD box survives a reset. The emptied boxes refill nothing: the full list below replaces it all.
     const bool ald = ui->chkALD->isChecked();
-    ui->txtAge->setText(QString());
+    {
+        const QSignalBlocker quietAge(ui->txtAge);
+        const QSignalBlocker quietKeyword(ui->txtSearchCriteria);
+        ui->txtAge->clear();
+        ui->txtSearchCriteria->clear();
+    }
+    keywordSearchActive = false;
     uncheckRadio(ui->rbHomme);
     uncheckRadio(ui->rbFemme);
-    fullListShown = true;
-    ui->txtSearchCriteria->setText(QString());
-    loadAllRcs(ui->List_RefRC);
-
-    {
-        QScopedValueRollback<bool> loading(criteriaLoading, true);
-        ui->List_Criteres->clear();
-    }
-    clearSessionTable();
-    uncheckChoices(AldBox::Keep);
     ui->onlytitreCk->setChecked(false);
-    sessionRowCount = 0;
-
+    consultation.clearRows();
+    loadAllRcs(ui->List_RefRC);
     showFirstRcOfList(browse::kTitleJump);
     ui->chkALD->setChecked(ald);
 }

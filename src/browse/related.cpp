@@ -33,7 +33,7 @@ void Quorvel::fillSeeAlso()
 {
     QListWidget *list = ui->listeSynonymes;
     list->clear();
-    const bool ok = db::forEachRow(db, kSeeAlsoSql.arg(currentRcId.toInt()), [list](const QSqlQuery &row) {
+    const bool ok = db::forEachRow(db, kSeeAlsoSql.arg(consultation.rc()), [list](const QSqlQuery &row) {
         const int id = row.value(0).toInt();
         qCDebug(lcTrace) << id;
         const QString title = row.value(1).toString();

@@ -11,7 +11,6 @@
 
 #include <QMessageBox>
 #include <QSqlQuery>
-#include <QStandardItemModel>
 
 namespace
 {
@@ -20,15 +19,9 @@ const QString kArgumentSql = QStringLiteral("select argumentaire from ref_rc whe
 
 void Quorvel::on_btShowArgument_clicked()
 {
-    if (rcFromList) {
-        if (currentRcId.toString().isEmpty())
-            return;
-    } else if (!ui->tableView->currentIndex().isValid() || sessionModel->rowCount() < 1) {
+    if (!consultation.hasRc())
         return;
-    }
-    const int rcId = currentRcId.toInt();
-    if (rcId == -1)
-        return;
+    const int rcId = consultation.rc();
 
     const std::optional<QVariantList> row = db::firstRow(db, kArgumentSql.arg(rcId), 1);
     // A statement that failed says nothing about the argument; telling the doctor there is none would be false.

@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Editing the consultation table: re-opening a row into the form, writing form changes back into it,
-// moving rows up and down, and deleting them.
+// Editing the consultation table: re-opening a row into the form (by mouse or keys), writing form changes back
+// into it, moving rows up and down, and deleting them.
 #include "app/quorvel.h"
 #include "browse/rclistitems.h"
-#include "db/database.h"
 #include "session/sessioncolumns.h"
 
 #include "ui_quorvel.h"
 
-#include <QScopedValueRollback>
+#include <QKeyEvent>
 #include <QStandardItemModel>
 
 void Quorvel::on_tableView_clicked(const QModelIndex &index)
@@ -17,112 +16,91 @@ void Quorvel::on_tableView_clicked(const QModelIndex &index)
         reopenRow(index.row());
 }
 
-void Quorvel::reopenRow(int row)
+bool Quorvel::tableKey(QKeyEvent *e)
 {
-    rcFromList = false;
-    if (row == 0) {
-        ui->btUp->setEnabled(false);
-        qCDebug(lcTrace) << " désactivation de bouton up";
-    } else {
-        ui->btUp->setEnabled(true);
+    if (e->matches(QKeySequence::Copy)) {
+        // The doctor copies the consultation, never one cell of it.
+        on_btCopyToClipboard1_clicked();
+        return true;
     }
-    ui->btDown->setEnabled(row + 1 != sessionRowCount);
-
-    const int id = sessionModel->data(sessionModel->index(row, session::RcId)).toInt();
-    const bool loaded = showRowRcInList(id);
-    currentRcId = id;
-    if (!loaded) {
-        // The list already had this RC current, yet a see-also jump may have shown another one since: every pane
-        // must show the row's RC.
-        const QListWidgetItem *item = ui->List_RefRC->currentItem();
-        const QString title =
-            item && item->data(browse::kIdRole).toInt() == id ? item->text() : sessionCell(row, session::Title);
-        ui->txtTitreRc->setText(browse::titleText(browse::kTitleFromList, title));
-        fillRelatedPanes(id);
+    const int rows = consultation.rowCount();
+    const int current = consultation.editedRow() >= 0 ? consultation.editedRow() : ui->tableView->currentIndex().row();
+    int target = -1;
+    switch (e->key()) {
+    case Qt::Key_Up:
+        target = current < 0 ? rows - 1 : qMax(current - 1, 0);
+        break;
+    case Qt::Key_Down:
+        target = current < 0 ? 0 : qMin(current + 1, rows - 1);
+        break;
+    case Qt::Key_Home:
+        target = 0;
+        break;
+    case Qt::Key_End:
+        target = rows - 1;
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        target = qMax(current, 0);
+        break;
+    default:
+        return false;
     }
-    fillCriteriaFor(ui->List_Criteres, id);
-    restoreRowChoices(row);
+    // A move or Return re-opens the row as a click does; a row the form already edits is left as it is.
+    if (e->modifiers() & ~Qt::KeypadModifier)
+        return false;
+    if (target >= 0 && target < rows && target != consultation.editedRow())
+        reopenRow(target);
+    return true;
 }
 
-bool Quorvel::showRowRcInList(int rcId)
+void Quorvel::reopenRow(int row)
 {
-    QListWidget *rcList = ui->List_RefRC;
-    QListWidgetItem *found = nullptr;
-    for (int i = 0; i < rcList->count() && !found; ++i) {
-        if (rcList->item(i)->data(browse::kIdRole).toInt() == rcId)
-            found = rcList->item(i);
-    }
-    // Making the RC current runs the RC load, which clears the form; the row's values are restored afterwards.
-    QScopedValueRollback<bool> reopening(reopeningRow, true);
-    if (found) {
-        const bool changes = rcList->currentItem() != found;
-        rcList->setCurrentItem(found);
-        rcList->scrollToItem(found, QAbstractItemView::EnsureVisible);
-        return changes;
-    }
+    const bool sameRc = consultation.hasRc() && consultation.shownBy() != session::Shown::SeeAlsoUnlisted &&
+                        consultation.rowRc(row) == consultation.rc();
+    if (!consultation.reopen(row))
+        return;
+    const int id = consultation.rc();
     // The RC is hidden by a keyword or profile list: only the full list is sure to hold it.
-    loadAllRcs(rcList);
-    QListWidgetItem *full = rcItemMap->value(rcId, nullptr);
-    rcList->setCurrentItem(full);
-    if (rcList->count() > 0)
-        rcList->scrollToItem(rcList->item(0));
-    return full && rcList->currentItem() == full;
+    if (!rcItemMap->contains(id))
+        loadAllRcs(ui->List_RefRC);
+    selectInList(id);
+    if (!sameRc)
+        loadShownRc(browse::kTitleFromList);
+    fillCriteriaFor(ui->List_Criteres, id);
+    restoreRowChoices(row);
+    if (row == 0)
+        qCDebug(lcTrace) << " désactivation de bouton up";
+    showEditedRow();
 }
 
 void Quorvel::restoreRowChoices(int row)
 {
-    const QStringList tickedIds = sessionCell(row, session::CriteriaList).split(QLatin1Char(','));
-    for (int i = 0; i < ui->List_Criteres->count(); ++i) {
-        QListWidgetItem *item = ui->List_Criteres->item(i);
-        if (tickedIds.contains(QString::number(item->data(browse::kIdRole).toInt())))
-            item->setSelected(true);
-    }
-    showPositions(currentRcId.toInt(), ui->rdPos_A, ui->rdPos_B, ui->rdPos_C, ui->rdPos_D, ui->rdPos_Z);
+    tickCriteria(consultation.cell(row, session::CriteriaList).split(QLatin1Char(',')));
+    showPositions(consultation.rc(), ui->rdPos_A, ui->rdPos_B, ui->rdPos_C, ui->rdPos_D, ui->rdPos_Z);
 
     // setChecked emits no clicked signal, so restoring the form does not write the row back.
-    const QString position = sessionCell(row, session::Position);
-    const QString followUp = sessionCell(row, session::FollowUp);
+    const QString position = consultation.cell(row, session::Position);
+    const QString followUp = consultation.cell(row, session::FollowUp);
     for (const auto &p : positionButtons())
         if (p.first == position)
             p.second->setChecked(true);
     for (const auto &f : followUpButtons())
         if (f.first == followUp)
             f.second->setChecked(true);
-    ui->chkAsymptomique->setChecked(sessionCell(row, session::Asymptomatic) == QLatin1String("Oui"));
-    ui->chkALD->setChecked(sessionCell(row, session::Ald) == QLatin1String("Oui"));
-}
-
-void Quorvel::leaveReopenedRow()
-{
-    if (reopeningRow)
-        return;
-    rcFromList = true;
-    ui->tableView->clearSelection();
-}
-
-bool Quorvel::formEditsRow(int row) const
-{
-    // With an RC picked from the list the form is a draft for the next recording, not an edit of a row. The RC
-    // check stands guard over every road that might show another RC without leaving the re-opened row.
-    if (rcFromList || row < 0 || !currentRcId.isValid())
-        return false;
-    return sessionCell(row, session::RcId) == currentRcId.toString();
+    ui->chkAsymptomique->setChecked(consultation.cell(row, session::Asymptomatic) == QLatin1String("Oui"));
+    ui->chkALD->setChecked(consultation.cell(row, session::Ald) == QLatin1String("Oui"));
 }
 
 void Quorvel::writeRowCell(QRadioButton *button, const QString &letter, int column)
 {
-    const int row = ui->tableView->currentIndex().row();
-    if (!formEditsRow(row))
-        return;
-    sessionModel->setData(sessionModel->index(row, column), button->isChecked() ? letter : QString(), Qt::EditRole);
+    consultation.writeEdited(column, button->isChecked() ? letter : QString());
 }
 
 void Quorvel::writeRowFlag(QCheckBox *box, int column)
 {
-    const int row = ui->tableView->currentIndex().row();
-    if (!formEditsRow(row))
-        return;
-    sessionModel->setData(sessionModel->index(row, column), session::flagText(box->isChecked()), Qt::EditRole);
+    consultation.writeEdited(column, session::flagText(box->isChecked()));
 }
 
 void Quorvel::on_rdPos_A_clicked()
@@ -184,71 +162,35 @@ void Quorvel::on_btAucunCritere_clicked()
     ui->List_Criteres->clearSelection();
 }
 
-void Quorvel::moveSessionRow(int row, int insertAt)
-{
-    sessionModel->insertRow(insertAt);
-    const int source = insertAt <= row ? row + 1 : row;
-    // Every cell goes through as text, the hidden ones included, so the row keeps its criteria and RC id.
-    for (int column = 0; column < session::ColumnCount; ++column)
-        sessionModel->setData(sessionModel->index(insertAt, column), sessionCell(source, column), Qt::EditRole);
-    sessionModel->removeRow(source);
-}
-
 void Quorvel::on_btUp_clicked()
 {
-    QTableView *view = ui->tableView;
-    const QModelIndex current = view->currentIndex();
-    if (current.isValid()) {
-        const int row = current.row();
-        if (row == 0)
-            return;
-        moveSessionRow(row, row - 1);
-        view->setCurrentIndex(sessionModel->index(row - 1, 0));
-        ui->btDown->setEnabled(true);
-    }
-    if (view->currentIndex().row() == 0)
-        ui->btUp->setEnabled(false);
+    if (consultation.moveEdited(-1))
+        showEditedRow();
 }
 
 void Quorvel::on_btDown_clicked()
 {
-    QTableView *view = ui->tableView;
-    const QModelIndex current = view->currentIndex();
-    if (current.isValid()) {
-        const int row = current.row();
-        const int count = sessionModel->rowCount();
-        if (row == count - 1)
-            return;
-        moveSessionRow(row, qMin(row + 2, count));
-        view->setCurrentIndex(sessionModel->index(qMin(row + 1, sessionModel->rowCount() - 1), 0));
-        ui->btUp->setEnabled(true);
-    }
-    if (view->currentIndex().row() == sessionRowCount - 1)
-        ui->btDown->setEnabled(false);
+    if (consultation.moveEdited(1))
+        showEditedRow();
 }
 
 void Quorvel::on_btSupprimerRC_clicked()
 {
-    QTableView *view = ui->tableView;
-    const QModelIndex current = view->currentIndex();
-    // A click in the RC list clears the table's selection: a row the doctor no longer sees as chosen stays.
-    if (!current.isValid() || !view->selectionModel()->isSelected(current))
+    if (!consultation.removeEdited())
         return;
-    sessionModel->removeRow(current.row());
-    --sessionRowCount;
-
-    if (sessionModel->rowCount() > 0) {
-        view->setCurrentIndex(sessionModel->index(0, 0));
-        reopenRow(0);
+    // The focus leaves the button, so that a second Return cannot delete the next row too.
+    ui->tableView->setFocus(Qt::OtherFocusReason);
+    if (consultation.rowCount() > 0) {
+        reopenRow(0); // the first row, whatever row was deleted, shown selected in the table
         return;
     }
     QListWidget *rcList = ui->List_RefRC;
-    if (rcList->count() == 0)
+    if (rcList->count() == 0) {
+        showEditedRow();
         return;
-    rcFromList = true;
-    view->clearSelection();
-    rcList->setCurrentItem(rcList->item(0));
-    currentRcId = rcList->item(0)->data(browse::kIdRole).toInt();
-    fillRelatedPanes(currentRcId.toInt());
-    fillCriteria(ui->List_Criteres);
+    }
+    QListWidgetItem *first = rcList->item(0);
+    consultation.show(first->data(browse::kIdRole).toInt(), first->text(), session::Shown::ByRefill);
+    selectInList(consultation.rc());
+    loadShownRc(browse::kTitleFromList);
 }

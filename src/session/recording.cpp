@@ -10,6 +10,7 @@
 
 #include "ui_quorvel.h"
 
+#include <QComboBox>
 #include <QIcon>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -48,7 +49,6 @@ const QString kDefaultCodesSql =
 const QString kDefaultCispSql = QStringLiteral(" select code_cisp_defaut from ref_rc where ref_rc_seq=%1");
 // The parent id that stands for the RC's own top level.
 const QString kTopLevel = QStringLiteral("-1");
-const QString kRcTitleSql = QStringLiteral("select lib_rc from ref_rc where ref_rc_seq = %1");
 
 const QString kNoFollowUp = QStringLiteral("Veuilliez séléctionner un code suivi");
 const QString kNoPosition = QStringLiteral("Veuilliez séléctionner une position diagnostique");
@@ -58,6 +58,9 @@ const QString kIncompleteCriteria =
 const QString kChoiceTitle = QStringLiteral("Choix du code CIM10");
 const QString kChoiceLabel = QStringLiteral("Veuilliez sélectionner le code CIM10 ");
 const QString kRecordingIcon = QStringLiteral(":/images/chouette-2015.jpg");
+const QString kUnknownCode =
+    QStringLiteral("« %1 » n'est pas dans la liste des codes de ce RC : choisissez une entrée de la liste, ou Annuler "
+                   "pour ne pas enregistrer le RC.");
 const QString kNoRcShown = QStringLiteral("Aucun RC n'est affiché : choisissez d'abord un RC dans la liste.");
 const QString kAlreadyRecorded =
     QStringLiteral("Ce RC est déjà dans la consultation avec ces choix (position, code suivi, asymptomatique et "
@@ -80,9 +83,10 @@ void prepareRecordingBox(QMessageBox &box)
     box.setWindowIcon(QIcon(kRecordingIcon));
 }
 
-void warnNotRecorded(const QString &text)
+// Boxes of their own window, so that a click on the main window cannot raise it over them.
+void warnNotRecorded(QWidget *window, const QString &text)
 {
-    QMessageBox box;
+    QMessageBox box(window);
     prepareRecordingBox(box);
     box.setText(text);
     box.setStandardButtons(QMessageBox::Ok);
@@ -90,119 +94,77 @@ void warnNotRecorded(const QString &text)
 }
 
 // The doctor may record code N without every mandatory criterion; Cancel (also Escape or the close box) stops.
-bool confirmIncompleteCriteria()
+// "Oui" stays the default whatever order the desktop gives the buttons.
+bool confirmIncompleteCriteria(QWidget *window)
 {
-    QMessageBox box;
+    QMessageBox box(window);
     prepareRecordingBox(box);
     box.setText(kIncompleteCriteria);
     box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
     box.button(QMessageBox::Ok)->setText(QStringLiteral("Oui"));
     box.button(QMessageBox::Cancel)->setText(QStringLiteral("Non"));
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setEscapeButton(QMessageBox::Cancel);
     return box.exec() == QMessageBox::Ok;
-}
-
-// The title of the RC being recorded. The list's selection normally holds it, but it can be empty or still show
-// another RC (a see-also jump to an RC missing from the list); the dictionary then gives the title of currentRcId.
-QString recordedTitle(QListWidget *list, const QSqlDatabase &db, int rcId)
-{
-    const QList<QListWidgetItem *> selected = list->selectedItems();
-    if (!selected.isEmpty() && selected.first()->data(browse::kIdRole).toInt() == rcId)
-        return selected.first()->text();
-    return db::lastRow(db, kRcTitleSql.arg(rcId), 1).first();
 }
 
 } // namespace
 
+session::Draft Quorvel::formDraft() const
+{
+    session::Draft draft;
+    draft.rcId = consultation.rc();
+    draft.title = consultation.rcTitle();
+    for (const QListWidgetItem *item : ui->List_Criteres->selectedItems())
+        draft.ticked << QString::number(item->data(browse::kIdRole).toInt());
+    draft.position = checkedLetter(positionButtons());
+    draft.followUp = checkedLetter(followUpButtons());
+    draft.asymptomatic = ui->chkAsymptomique->isChecked();
+    draft.ald = ui->chkALD->isChecked();
+    return draft;
+}
+
 void Quorvel::on_btAjouterRC_clicked()
 {
-    // The form, not the list, says which RC is recorded: a keyword refill leaves the list without a current item
-    // while the form still shows the RC and the doctor's choices.
-    if (currentRcId.toString().isEmpty()) {
-        warnNotRecorded(kNoRcShown);
+    // What the form shows now is what is recorded: the boxes below give the focus back as they close, and
+    // nothing that happens meanwhile changes this value.
+    const session::Draft draft = formDraft();
+    if (!consultation.hasRc()) {
+        warnNotRecorded(this, kNoRcShown);
         return;
     }
-    // The boxes below give the focus back when they close, and a focused list without a current item then loads
-    // its first RC: the row is the RC the doctor chose the codes for, whatever the form shows by then.
-    const QVariant rcId = currentRcId;
-
-    QStringList ticked;
-    const QList<QListWidgetItem *> selectedCriteria = ui->List_Criteres->selectedItems();
-    for (const QListWidgetItem *item : selectedCriteria)
-        ticked << QString::number(item->data(browse::kIdRole).toInt());
-    QVariantList row;
-    for (int column = 0; column < session::ColumnCount; ++column)
-        row << QString();
-    const QString position = checkedLetter(positionButtons());
-    const QString followUp = checkedLetter(followUpButtons());
-    row[session::Position] = position;
-    row[session::FollowUp] = followUp;
-    row[session::Asymptomatic] = session::flagText(ui->chkAsymptomique->isChecked());
-    row[session::Ald] = session::flagText(ui->chkALD->isChecked());
-    row[session::Criteria] = ticked.join(QLatin1Char(';'));
-    row[session::CriteriaList] = ticked.join(QLatin1Char(','));
-
     // Pressing the button twice must not record the same finding twice.
-    if (isDuplicateRow(position, followUp, row[session::Asymptomatic].toString(), row[session::Criteria].toString())) {
-        warnNotRecorded(kAlreadyRecorded);
+    if (consultation.isDuplicate(draft)) {
+        warnNotRecorded(this, kAlreadyRecorded);
         return;
     }
-    if (!choicesAccepted(position, followUp, ticked))
+    if (!choicesAccepted(draft))
         return;
     QString cim;
     QString cisp;
-    if (!chooseCodes(ticked, cim, cisp))
+    if (!chooseCodes(draft, cim, cisp))
         return;
-    row[session::Cim] = cim;
-    row[session::Cisp] = cisp;
-    row[session::Title] = recordedTitle(ui->List_RefRC, db, rcId.toInt());
-    row[session::RcId] = rcId;
-    appendSessionRow(row);
+    consultation.record(draft, cim, cisp);
+    showEditedRow();
 }
 
-bool Quorvel::choicesAccepted(const QString &position, const QString &followUp, const QStringList &ticked)
+bool Quorvel::choicesAccepted(const session::Draft &draft)
 {
-    if (followUp.isEmpty()) {
-        warnNotRecorded(position.isEmpty() ? kNoPosition : kNoFollowUp);
+    if (draft.followUp.isEmpty()) {
+        warnNotRecorded(this, draft.position.isEmpty() ? kNoPosition : kNoFollowUp);
         return false;
     }
-    if (position.isEmpty()) {
-        warnNotRecorded(kNoPosition);
+    if (draft.position.isEmpty()) {
+        warnNotRecorded(this, kNoPosition);
         return false;
     }
-    return followUp != QLatin1String("N") || mandatoryCriteriaMet(ticked) || confirmIncompleteCriteria();
+    return draft.followUp != QLatin1String("N") || mandatoryCriteriaMet(draft.rcId, draft.ticked) ||
+           confirmIncompleteCriteria(this);
 }
 
-void Quorvel::appendSessionRow(const QVariantList &cells)
+bool Quorvel::mandatoryCriteriaMet(int rcId, const QStringList &ticked)
 {
-    const int row = sessionRowCount;
-    if (!sessionModel->insertRow(row))
-        return;
-    for (int column = 0; column < session::ColumnCount; ++column)
-        sessionModel->setData(sessionModel->index(row, column), cells.at(column), Qt::EditRole);
-    ui->tableView->selectRow(row);
-    ++sessionRowCount;
-}
-
-bool Quorvel::isDuplicateRow(const QString &position, const QString &followUp, const QString &asymptomatic,
-                             const QString &criteriaText) const
-{
-    const QString rcId = currentRcId.toString();
-    if (rcId.isEmpty())
-        return false;
-    // ALD and the codes are left out: the same finding with only another ALD answer is still the same finding.
-    for (int row = 0; row < sessionModel->rowCount(); ++row) {
-        if (sessionCell(row, session::RcId) == rcId && sessionCell(row, session::Position) == position &&
-            sessionCell(row, session::FollowUp) == followUp &&
-            sessionCell(row, session::Asymptomatic) == asymptomatic &&
-            sessionCell(row, session::Criteria) == criteriaText)
-            return true;
-    }
-    return false;
-}
-
-bool Quorvel::mandatoryCriteriaMet(const QStringList &ticked)
-{
-    const QStringList topLevel = topLevelCriteria(currentRcId.toInt());
+    const QStringList topLevel = topLevelCriteria(rcId);
     session::ClassTally tickedTally;
     for (const QString &id : ticked) {
         if (topLevel.contains(id))
@@ -271,9 +233,9 @@ QStringList Quorvel::criteriaOfClass(int weightClass, const QString &parentId, c
     return members;
 }
 
-QStringList Quorvel::codeRulesOfRc()
+QStringList Quorvel::codeRulesOfRc(int rcId)
 {
-    return db::firstColumn(db, kCodeRulesSql.arg(currentRcId.toInt()));
+    return db::firstColumn(db, kCodeRulesSql.arg(rcId));
 }
 
 QStringList Quorvel::ruleCriteria(const QString &ruleId)
@@ -297,10 +259,10 @@ session::CodeChoice Quorvel::rulesOfRcList(const QString &sql)
     return ok ? listed : session::CodeChoice();
 }
 
-session::CodeChoice Quorvel::rulesMetByTicks(const QStringList &ticked)
+session::CodeChoice Quorvel::rulesMetByTicks(int rcId, const QStringList &ticked)
 {
     session::CodeChoice choice;
-    const QStringList rules = codeRulesOfRc();
+    const QStringList rules = codeRulesOfRc(rcId);
     for (const QString &ruleId : rules) {
         // Rule ids are read from the dictionary and spliced into the next statements: only a plain integer
         // may go there (a hand-edited file could hold any text).
@@ -321,13 +283,14 @@ session::CodeChoice Quorvel::rulesMetByTicks(const QStringList &ticked)
     return choice;
 }
 
-bool Quorvel::chooseCodes(const QStringList &ticked, QString &cim, QString &cisp)
+bool Quorvel::chooseCodes(const session::Draft &draft, QString &cim, QString &cisp)
 {
     cim.clear();
     cisp.clear();
-    const int rcId = currentRcId.toInt();
+    const int rcId = draft.rcId;
+    const QStringList &ticked = draft.ticked;
     const QString ruleListSql = ticked.isEmpty() ? kRuleListSql.arg(rcId) : QString();
-    session::CodeChoice choice = ticked.isEmpty() ? rulesOfRcList(ruleListSql) : rulesMetByTicks(ticked);
+    session::CodeChoice choice = ticked.isEmpty() ? rulesOfRcList(ruleListSql) : rulesMetByTicks(rcId, ticked);
     qCDebug(lcTrace).noquote() << QStringLiteral("requete select code cim10 ") + ruleListSql;
 
     if (choice.candidateCount() == 1) {
@@ -336,10 +299,9 @@ bool Quorvel::chooseCodes(const QStringList &ticked, QString &cim, QString &cisp
     } else if (choice.candidateCount() > 1) {
         const QStringList defaults = db::lastRow(db, kDefaultEntrySql.arg(rcId), 3);
         choice.addDefault(defaults.at(0), defaults.at(1), defaults.at(2));
-        bool ok = false;
-        const QString chosen = QInputDialog::getItem(this, kChoiceTitle, kChoiceLabel, choice.entries(), 0, true, &ok);
+        QString chosen;
         // A cancelled choice records nothing: the doctor did not pick a code, so none is guessed for them.
-        if (!ok)
+        if (!askCode(choice.entries(), chosen))
             return false;
         const session::CodeCandidate candidate = choice.lookup(chosen);
         cim = candidate.cim;
@@ -352,4 +314,26 @@ bool Quorvel::chooseCodes(const QStringList &ticked, QString &cim, QString &cisp
     if (cisp.isEmpty())
         cisp = db::lastRow(db, kDefaultCispSql.arg(rcId), 1).first();
     return true;
+}
+
+bool Quorvel::askCode(const QStringList &entries, QString &chosen)
+{
+    for (;;) {
+        QInputDialog dialog(this);
+        dialog.setWindowTitle(kChoiceTitle);
+        dialog.setLabelText(kChoiceLabel);
+        dialog.setComboBoxItems(entries);
+        dialog.setComboBoxEditable(true);
+        dialog.setTextValue(entries.value(0));
+        // The inline completion would take the first Return for itself: one Return accepts the entry shown.
+        if (auto *combo = dialog.findChild<QComboBox *>())
+            combo->setCompleter(nullptr);
+        if (dialog.exec() != QDialog::Accepted)
+            return false;
+        chosen = dialog.textValue();
+        if (entries.contains(chosen))
+            return true;
+        // A code typed by hand has no rule behind it: recording it would leave the row without a CIM 10 code.
+        warnNotRecorded(this, kUnknownCode.arg(chosen));
+    }
 }

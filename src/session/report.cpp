@@ -12,7 +12,6 @@
 #include <QClipboard>
 #include <QHash>
 #include <QSqlQuery>
-#include <QStandardItemModel>
 
 namespace
 {
@@ -75,30 +74,13 @@ void Quorvel::on_btCopyToClipboard1_clicked()
 void Quorvel::copyReport(const QString &text)
 {
     QApplication::clipboard()->setText(text, QClipboard::Clipboard);
-    copiedRows = sessionSnapshot();
-}
-
-QStringList Quorvel::sessionSnapshot() const
-{
-    QStringList rows;
-    for (int row = 0; row < sessionModel->rowCount(); ++row) {
-        QStringList cells;
-        for (int column = 0; column < session::ColumnCount; ++column)
-            cells << sessionCell(row, column);
-        rows << cells.join(QChar::Null);
-    }
-    return rows;
-}
-
-bool Quorvel::hasUncopiedRows() const
-{
-    return sessionModel->rowCount() > 0 && sessionSnapshot() != copiedRows;
+    consultation.markCopied();
 }
 
 void Quorvel::buildReport()
 {
     ui->txtResult->clear();
-    if (sessionModel->rowCount() == 0)
+    if (consultation.rowCount() == 0)
         return;
 
     browse::Sex sex = browse::Sex::None;
@@ -108,16 +90,16 @@ void Quorvel::buildReport()
         sex = browse::Sex::Woman;
 
     QVector<session::ReportRow> rows;
-    for (int row = 0; row < sessionModel->rowCount(); ++row) {
+    for (int row = 0; row < consultation.rowCount(); ++row) {
         session::ReportRow r;
-        r.title = sessionCell(row, session::Title);
-        r.position = sessionCell(row, session::Position);
-        r.followUp = sessionCell(row, session::FollowUp);
-        r.cim = sessionCell(row, session::Cim);
-        r.cisp = sessionCell(row, session::Cisp);
-        r.asymptomatic = sessionCell(row, session::Asymptomatic);
-        r.ald = sessionCell(row, session::Ald);
-        r.criterionIds = session::splitCriteria(sessionCell(row, session::Criteria));
+        r.title = consultation.cell(row, session::Title);
+        r.position = consultation.cell(row, session::Position);
+        r.followUp = consultation.cell(row, session::FollowUp);
+        r.cim = consultation.cell(row, session::Cim);
+        r.cisp = consultation.cell(row, session::Cisp);
+        r.asymptomatic = consultation.cell(row, session::Asymptomatic);
+        r.ald = consultation.cell(row, session::Ald);
+        r.criterionIds = session::splitCriteria(consultation.cell(row, session::Criteria));
         if (!r.criterionIds.isEmpty())
             r.criterionIds = sortCriteriaByOrder(r.criterionIds);
         rows << r;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The consultation table's setup (headers, look and selection rules) and the plain accessors the session uses.
+// The consultation table's setup (headers, look and selection rules), and the table showing the row the form edits.
 #include "app/quorvel.h"
 #include "session/sessioncolumns.h"
 
@@ -10,12 +10,13 @@
 
 void Quorvel::setupSessionTable()
 {
+    QStandardItemModel *model = consultation.model();
     const QStringList headers = session::headerTexts();
     for (int column = 0; column < headers.size(); ++column)
-        sessionModel->setHeaderData(column, Qt::Horizontal, tr(headers.at(column).toUtf8().constData()), Qt::EditRole);
+        model->setHeaderData(column, Qt::Horizontal, tr(headers.at(column).toUtf8().constData()), Qt::EditRole);
 
     QTableView *view = ui->tableView;
-    view->setModel(sessionModel.get());
+    view->setModel(model);
     view->verticalHeader()->hide();
     // Criteria and RC ids are bookkeeping for the report and the re-opening of a row, not for the doctor's eyes.
     view->hideColumn(session::Criteria);
@@ -37,13 +38,18 @@ void Quorvel::setupSessionTable()
     view->verticalHeader()->setDefaultSectionSize(kRowHeight);
 }
 
-void Quorvel::clearSessionTable()
+void Quorvel::showEditedRow()
 {
-    for (int row = sessionModel->rowCount() - 1; row >= 0; --row)
-        sessionModel->removeRow(row);
-}
-
-QString Quorvel::sessionCell(int row, int column) const
-{
-    return sessionModel->data(sessionModel->index(row, column)).toString();
+    QTableView *view = ui->tableView;
+    const int row = consultation.editedRow();
+    if (row >= 0) {
+        view->setCurrentIndex(consultation.model()->index(row, 0));
+        view->selectRow(row);
+    } else {
+        view->clearSelection();
+    }
+    // Moving and deleting act on the row the form edits, so without one there is nothing for them to do.
+    ui->btUp->setEnabled(row > 0);
+    ui->btDown->setEnabled(row >= 0 && row + 1 < consultation.rowCount());
+    ui->btSupprimerRC->setEnabled(row >= 0);
 }
