@@ -44,6 +44,7 @@ struct Reference {
     QHash<QString, QSet<QString>> cimTexts; // default code and every rule's CIM 10 text
     // What the panes show for each RC: criterion ids in force, see-also RC ids, critical diagnoses' texts.
     QHash<QString, QStringList> criteria, seeAlso, critical;
+    QHash<QString, QString> parent; // criterion id to its parent's id
 };
 
 Reference readReference(const QString &path)
@@ -75,6 +76,9 @@ Reference readReference(const QString &path)
                            "ref_rc_seq = l.voir_aussi_id"},
             {&ref.critical, "select l.ref_rc_id, d.dic_lib from ref_l_rc_dic l join ref_dic d on "
                             "ref_dic_seq = l.ref_dic_id"}};
+        q.exec(QStringLiteral("select ref_definition_seq, pere_fk from ref_definition where validite = 1"));
+        while (q.next())
+            ref.parent[q.value(0).toString()] = q.value(1).toString();
         for (const auto &pane : panes) {
             q.exec(QString::fromLatin1(pane.second));
             while (q.next())
@@ -116,7 +120,13 @@ public:
     {
         const Action &action = repertoire.at(size_t(kind(rng)));
         actions << QString::fromUtf8(action.label);
+        boxes = 0;
+        allowedLoads = 1;
         action.run();
+        if (boxes > 0) { // the window manager gives the focus back to the list, which may make an item current
+            rcList(w)->clearFocus();
+            rcList(w)->setFocus(Qt::ActiveWindowFocusReason);
+        }
         return check();
     }
     bool fail(const QString &what)
@@ -126,6 +136,7 @@ public:
     }
     QStringList actions;
     QString failure;
+    int allowedLoads = 1; // RC loads the action may run: one per gesture, one per keystroke when typing
 
 private:
     std::vector<Action> actionTable();
@@ -136,13 +147,17 @@ private:
     QLineEdit *ageBox() { return widget<QLineEdit>(w, "txtAge"); }
     void note(const QString &detail) { actions.last() += QLatin1Char(' ') + detail; }
     // An RC loaded, or with `row` a recorded row re-opened: the form shows that RC and edits that row only.
-    void load(const QString &rcId, int row = -1)
+    void load(const QString &rcId, int row = -1, bool picked = false)
     {
+        fromList = picked;
         shownRc = titleRc = rcId;
         selected = row;
         reopened = row >= 0;
+        ticked = row >= 0 ? rows[row][CriteriaList].split(',') : QStringList();
+        ticked.removeAll(QString());
     }
     void reopen(int row) { load(rows[row][RcId], row); }
+    void toggle(const QString &id); // a criterion ticked or unticked by the doctor, and the parent it forces
     void write(int column, const QString &value)
     {
         if (reopened && selected >= 0)
@@ -170,8 +185,9 @@ private:
     void followList(QListWidgetItem *before)
     {
         QListWidgetItem *now = rcList(w)->currentItem();
-        if (now && now != before)
-            load(now->data(Qt::UserRole).toString());
+        const QString id = now ? now->data(Qt::UserRole).toString() : QString();
+        if (now && now != before && !(id == shownRc && fromList && !reopened)) // the RC worked on is kept
+            load(id, -1, true);
     }
 
     Quorvel &w;
@@ -187,7 +203,10 @@ private:
     QString titleRc; // whose title the label shows: shownRc but after a see-also jump to an RC the list lacks
     QList<QStringList> copiedRows; // the rows when the report was last copied
     bool keywordActive = false;
-    QStringList answers; // how the boxes of the current action were answered
+    QStringList ticked;    // the criteria the doctor ticked, and the parents those ticks forced
+    int boxes = 0;         // modal boxes answered during the current action
+    bool fromList = false; // the RC shown was chosen in the RC list: choosing it there again changes nothing
+    QStringList answers;   // how the boxes of the current action were answered
 };
 
 std::vector<Action> Walk::actionTable()
@@ -210,6 +229,7 @@ std::vector<Action> Walk::actionTable()
              const QStringList ages = {"3", "17", "45", "80", "125", ""};
              const QString text = ages.at(pick(ages.size()));
              note(QStringLiteral("'%1'").arg(text));
+             allowedLoads = text.size() + 1;
              QSignalSpy changes(ageBox(), &QLineEdit::textChanged);
              replaceText(ageBox(), text);
              if (!changes.isEmpty() && keywordBox(w)->text().isEmpty())
@@ -232,8 +252,17 @@ std::vector<Action> Walk::actionTable()
                  load(firstId());
          }},
         {"Réinitialiser", 1,
-         [this] {
+         [this] { // asks first when rows were not copied; "Ne pas réinitialiser" keeps everything
+             const bool uncopied = !rows.isEmpty() && rows != copiedRows;
+             const bool keep = uncopied && pick(2);
+             ModalWatcher watcher(pressButton(keep ? QStringLiteral("Ne pas réinitialiser")
+                                                   : QStringLiteral("Réinitialiser sans copier")));
              press("btEffacer");
+             boxes += watcher.seen.size();
+             if (watcher.seen.size() != (uncopied ? 1 : 0))
+                 note(QStringLiteral("MODEL: reset asked %1 times").arg(watcher.seen.size()));
+             if (keep)
+                 return note(QStringLiteral("kept"));
              rows.clear();
              keywordActive = false;
              load(firstId());
@@ -254,7 +283,44 @@ std::vector<Action> Walk::actionTable()
                  note(item->text());
                  if (!clickItem(criteria(w), item))
                      note(QStringLiteral("MODEL: criterion not clickable"));
+                 toggle(item->data(Qt::UserRole).toString());
              }
+         }},
+        {"criteria keys", 2,
+         [this] { // arrows and select-all tick nothing; Space ticks the current criterion
+             const int key = std::vector<int>{Qt::Key_Down, Qt::Key_Up, Qt::Key_A, Qt::Key_Space}.at(size_t(pick(4)));
+             note(QKeySequence(key).toString());
+             criteria(w)->setFocus();
+             QTest::keyClick(criteria(w), Qt::Key(key), key == Qt::Key_A ? Qt::ControlModifier : Qt::NoModifier);
+             if (key == Qt::Key_Space && criteria(w)->currentItem())
+                 toggle(criteria(w)->currentItem()->data(Qt::UserRole).toString());
+         }},
+        {"table keys", 3,
+         [this] { // the arrows move the re-opened row, Return and Space re-open the row shown current
+             const int key =
+                 std::vector<int>{Qt::Key_Down, Qt::Key_Up, Qt::Key_Return, Qt::Key_Space}.at(size_t(pick(4)));
+             note(QKeySequence(key).toString());
+             const int from = selected >= 0 ? selected : table(w)->currentIndex().row();
+             table(w)->setFocus();
+             QTest::keyClick(table(w), Qt::Key(key));
+             if (rows.isEmpty())
+                 return;
+             int to = from < 0 ? (key == Qt::Key_Up ? rows.size() - 1 : 0) : from;
+             if (from >= 0 && key == Qt::Key_Down)
+                 to = qMin(from + 1, rows.size() - 1);
+             if (from >= 0 && key == Qt::Key_Up)
+                 to = qMax(from - 1, 0);
+             if (to != selected || !reopened)
+                 reopen(to);
+         }},
+        {"Ctrl+C in the table", 1,
+         [this] {
+             QApplication::clipboard()->setText(QStringLiteral("avant"));
+             table(w)->setFocus();
+             QTest::keyClick(table(w), Qt::Key_C, Qt::ControlModifier);
+             if (!reportHoldsRows(QApplication::clipboard()->text()))
+                 note(QStringLiteral("MODEL: clipboard"));
+             copiedRows = rows;
          }},
         {"position", 4, [this] { choose(kPositions, Position); }},
         {"follow-up", 4, [this] { choose(kFollowUps, FollowUp); }},
@@ -266,7 +332,11 @@ std::vector<Action> Walk::actionTable()
              box->click();
              write(ald ? Ald : Asymptomatic, box->isChecked() ? "Oui" : "Non");
          }},
-        {"Version 2015 - 1", 1, [this] { press("btAucunCritere"); }},
+        {"Version 2015 - 1", 1,
+         [this] {
+             press("btAucunCritere");
+             ticked.clear();
+         }},
         {"position, follow-up, Enregistrer le RC", 3,
          [this] { // as a doctor mostly does
              choose(kPositions, Position);
@@ -289,7 +359,7 @@ std::vector<Action> Walk::actionTable()
         {"Supprimer un RC", 1,
          [this] { // re-opens the first row; deleting the last row shows the list's first RC
              press("btSupprimerRC");
-             if (selected < 0)
+             if (selected < 0 || !reopened)
                  return;
              rows.removeAt(selected);
              if (!rows.isEmpty())
@@ -333,7 +403,7 @@ std::vector<Action> Walk::actionTable()
              QTest::keyClick(box, enter ? Qt::Key_Enter : Qt::Key_Return, enter ? Qt::KeypadModifier : Qt::NoModifier);
              if (!watcher.seen.isEmpty() || w.focusWidget() != rcList(w))
                  note(QStringLiteral("MODEL: Return pressed something"));
-             followList(before);
+             followList(before); // with no RC chosen yet, the first one
          }},
         {"Escape", 1,
          [this] { // asks first when rows were not copied; the doctor keeps the window
@@ -341,13 +411,12 @@ std::vector<Action> Walk::actionTable()
              if (uncopied)
                  note(QStringLiteral("rows not copied"));
              ModalWatcher watcher(pressButton(QStringLiteral("Ne pas fermer")));
-             QListWidgetItem *before = rcList(w)->currentItem();
              QTest::keyClick(&w, Qt::Key_Escape);
+             boxes += watcher.seen.size();
              if (watcher.seen.size() != (uncopied ? 1 : 0) || w.isVisible() != uncopied)
                  note(QStringLiteral("MODEL: closing asked %1 times").arg(watcher.seen.size()));
              if (!w.isVisible()) // closed as it should; the walk goes on with the same window
                  w.show();
-             followList(before);
          }},
     };
 }
@@ -376,7 +445,10 @@ void Walk::clickRcIn(QListWidget *list)
     note(item->text());
     const QString title = titleRc;
     const QString id = item->data(Qt::UserRole).toString();
-    load(id);
+    if (list == rcList(w) && id == shownRc && fromList && !reopened)
+        note(QStringLiteral("kept"));
+    else
+        load(id, -1, list == rcList(w));
     if (!clickItem(list, item))
         note(QStringLiteral("MODEL: item not clickable"));
     bool listed = false; // the click refilled the lists: item is gone
@@ -398,6 +470,7 @@ void Walk::pressMove(const char *name, int by)
 
 void Walk::answer(QWidget *modal)
 {
+    ++boxes;
     if (auto *box = qobject_cast<QMessageBox *>(modal)) {
         QAbstractButton *button = box->buttons().at(pick(box->buttons().size()));
         answers << box->text().left(12) + QStringLiteral(" -> ") + button->text();
@@ -454,9 +527,7 @@ void Walk::recordRc()
     const bool possible = !shownRc.isEmpty() && !duplicate;
 
     ModalWatcher watcher([this](QWidget *modal) { answer(modal); });
-    QListWidgetItem *current = rcList(w)->currentItem();
     press("btAjouterRC");
-    followList(current);
     const QList<ModalSeen> &seen = watcher.seen;
     const bool warned = !seen.isEmpty() && seen.first().className == QLatin1String("QMessageBox") &&
                         seen.first().text.startsWith(QStringLiteral("Veuilliez"));
@@ -478,13 +549,26 @@ void Walk::recordRc()
     // The code choice itself has tests of its own: here the codes must be the chosen entry's, or the RC's.
     row[Cim] = model(w)->index(rows.size(), Cim).data().toString();
     row[Cisp] = model(w)->index(rows.size(), Cisp).data().toString();
-    const QString chosen = answers.filter(QStringLiteral("code -> ")).value(0).mid(8);
-    if (!chosen.isEmpty()) // an entry is "CIM 10 : sub-title"; a text of the doctor's own gives no CIM 10
-        row[Cim] = chosen.contains(QStringLiteral(" : ")) ? chosen.section(QStringLiteral(" : "), 0, 0) : QString();
+    // A text of the doctor's own is refused and the choice comes back: the last entry chosen gives the codes.
+    const QStringList codes = answers.filter(QStringLiteral("code -> "));
+    const QString chosen = codes.isEmpty() ? QString() : codes.last().mid(8);
+    if (!chosen.isEmpty())
+        row[Cim] = chosen.section(QStringLiteral(" : "), 0, 0);
     else if (!ref.cimTexts.value(shownRc).contains(row[Cim]))
         answers << QStringLiteral("MODEL: CIM 10 '%1' is no code of RC %2").arg(row[Cim], shownRc);
     rows << row;
     selected = rows.size() - 1;
+    reopened = true; // the form edits the row it recorded
+}
+
+void Walk::toggle(const QString &id)
+{
+    if (ticked.removeAll(id))
+        return;
+    const QString parent = ref.parent.value(id);
+    if (!parent.isEmpty() && !ticked.contains(parent) && ref.criteria.value(shownRc).contains(parent))
+        ticked << parent;
+    ticked << id;
 }
 
 // The report's wording is test_report's: here it names every row's RC, in the table's order, and is empty
@@ -557,6 +641,29 @@ bool Walk::check()
         return fail(QStringLiteral("a row is selected, none should be"));
     if ((widget<QPushButton>(w, "btUp")->isEnabled() || widget<QPushButton>(w, "btDown")->isEnabled()) && !reopened)
         return fail(QStringLiteral("a move button is enabled while no row is re-opened"));
+    QStringList shownTicks;
+    for (const QListWidgetItem *item : criteria(w)->selectedItems())
+        shownTicks << item->data(Qt::UserRole).toString();
+    QStringList expected = ticked;
+    for (const QString &id : ticked) // a row's ticks are shown where the RC still lists them
+        if (!ref.criteria.value(shownRc).contains(id))
+            expected.removeAll(id);
+    shownTicks.sort();
+    expected.sort();
+    if (shownTicks != expected)
+        return fail(
+            QStringLiteral("ticked [%1], the doctor ticked [%2]").arg(shownTicks.join(','), expected.join(',')));
+    if (reopened && selected >= 0) { // the form shows the row it edits
+        QString form;
+        for (const auto *group : {&kPositions, &kFollowUps})
+            for (const Choice &radio : *group)
+                form += widget<QRadioButton>(w, radio.name)->isChecked() ? QString::fromLatin1(radio.letter) : "";
+        form += widget<QCheckBox>(w, "chkAsymptomique")->isChecked() ? "O" : "N";
+        form += widget<QCheckBox>(w, "chkALD")->isChecked() ? "O" : "N";
+        const QStringList &r = rows[selected];
+        if (form != r[Position] + r[FollowUp] + r[Asymptomatic].left(1) + r[Ald].left(1))
+            return fail(QStringLiteral("the form shows %1, the row it edits %2").arg(form, r.join('|')));
+    }
     return true;
 }
 
@@ -590,6 +697,10 @@ void TestWalk::walksKeepTheTableTrue()
             const QStringList failed = log.lines(lcSql());
             if (ok && !failed.isEmpty())
                 ok = walk.fail(QStringLiteral("statement error: ") + failed.first());
+            // The RC load is the one road that logs the criteria statement: once at most per gesture.
+            const int loads = log.count(QStringLiteral("SELECT distinct ref_definition.ref_definition_seq"));
+            if (ok && loads > walk.allowedLoads)
+                ok = walk.fail(QStringLiteral("%1 RC loads for one gesture").arg(loads));
             log.clear();
             if (ok && (s % 50 == 49 || s == steps - 1) && fileBytes(path) != dictionary)
                 ok = walk.fail(QStringLiteral("the dictionary file changed"));
