@@ -86,6 +86,17 @@ QString rowClause(const QString &word)
         .arg(word);
 }
 
+// The clauses joined by "and", nested in halves: SQLite refuses an expression deeper than 1,000 levels, which a
+// flat chain of as many words would be.
+QString allOf(const QStringList &clauses)
+{
+    if (clauses.size() == 1)
+        return clauses.first();
+    const int half = clauses.size() / 2;
+    return QStringLiteral("(") + allOf(clauses.mid(0, half)) + QStringLiteral(" and ") + allOf(clauses.mid(half)) +
+           QLatin1Char(')');
+}
+
 } // namespace
 
 QString keywordStatement(const QString &foldedKeyword, bool titleOnly, const QString &sexText, const QString &ageText)
@@ -93,8 +104,10 @@ QString keywordStatement(const QString &foldedKeyword, bool titleOnly, const QSt
     const QStringList words = keywordWords(foldedKeyword);
     QString sql = kKeywordSelect;
     if (titleOnly) {
+        QStringList clauses;
         for (const QString &word : words)
-            sql += QStringLiteral("and ") + titleClause(word) + QLatin1Char(' ');
+            clauses << titleClause(word);
+        sql += QStringLiteral("and ") + allOf(clauses) + QLatin1Char(' ');
     } else if (words.size() == 1) {
         sql += QStringLiteral("and ") + rowClause(words.first()) + QLatin1Char(' ');
     }
@@ -112,7 +125,7 @@ QString keywordStatement(const QString &foldedKeyword, bool titleOnly, const QSt
         QStringList clauses;
         for (const QString &word : words)
             clauses << QStringLiteral("max(") + rowClause(word) + QLatin1Char(')');
-        sql += QStringLiteral(" group by rc.ref_rc_seq having ") + clauses.join(QStringLiteral(" and "));
+        sql += QStringLiteral(" group by rc.ref_rc_seq having ") + allOf(clauses);
     }
 
     return sql + QStringLiteral(" order by rc.lib_rc ");
