@@ -21,7 +21,8 @@ QString foldKeyword(const QString &keyword);
 // The words of a folded keyword, split on runs of blanks; a keyword of blanks only is one word, as typed.
 QStringList keywordWords(const QString &foldedKeyword);
 
-// keyword must already be folded; an RC is listed when every word is found, in any order. sexText is "Homme", "Femme" or empty; ageText is the age box's text.
+// keyword must already be folded; an RC is listed when every word is found, in any order. sexText is "Homme", "Femme"
+// or empty; ageText is the age box's text.
 QString keywordStatement(const QString &foldedKeyword, bool titleOnly, const QString &sexText, const QString &ageText);
 
 // True when SQLite would refuse a word's LIKE pattern as too long: nothing stored can contain it.

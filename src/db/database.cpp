@@ -40,16 +40,15 @@ const QString kSharedQuery = QStringLiteral("mode=ro&readonly_shm=1");
 // blanks keep the character as it is.
 constexpr char32_t kLatinFirst = 0x00C0;
 constexpr char32_t kLatinLast = 0x024F;
-const char kLatin[] =
-    "A A A A A A AEC E E E E I I I I D N O O O O O   O U U U U Y     a a a a a a aec e e e e i i i i "
-    "d n o o o o o   o u u u u y   y A a A a A a C c C c C c C c D d D d E e E e E e E e E e G g G g "
-    "G g G g H h H h I i I i I i I i I i IJijJ j K k   L l L l L l L l L l N n N n N n       O o O o "
-    "O o OEoeR r R r R r S s S s S s S s T t T t T t U u U u U u U u U u U u W w Y y Y Z z Z z Z z   "
-    "b                                             I                 O o                           U "
-    "u         Z z                                             A a I i O o U u U u U u U u U u   A a "
-    "A a         G g K k O o O o     j       G g     N n A a         A a A a E e E e I i I i O o O o "
-    "R r R r U u U u S s T t     H h             A a E e O o O o O o O o Y y                         "
-    "                                ";
+const char kLatin[] = "A A A A A A AEC E E E E I I I I D N O O O O O   O U U U U Y     a a a a a a aec e e e e i i i i "
+                      "d n o o o o o   o u u u u y   y A a A a A a C c C c C c C c D d D d E e E e E e E e E e G g G g "
+                      "G g G g H h H h I i I i I i I i I i IJijJ j K k   L l L l L l L l L l N n N n N n       O o O o "
+                      "O o OEoeR r R r R r S s S s S s S s T t T t T t U u U u U u U u U u U u W w Y y Y Z z Z z Z z   "
+                      "b                                             I                 O o                           U "
+                      "u         Z z                                             A a I i O o U u U u U u U u U u   A a "
+                      "A a         G g K k O o O o     j       G g     N n A a         A a A a E e E e I i I i O o O o "
+                      "R r R r U u U u S s T t     H h             A a E e O o O o O o O o Y y                         "
+                      "                                ";
 constexpr char32_t kExtraFirst = 0x1E00;
 constexpr char32_t kExtraLast = 0x1EFF;
 const char kLatinExtra[] =
@@ -163,7 +162,7 @@ int firstReadFailure(const QSqlDatabase &db)
 
 QString foldAccents(const QString &text)
 {
-    // Character by character rather than through UTF-8, which would alter a lone surrogate or a leading byte-order mark.
+    // Character by character: a round trip through UTF-8 would alter a lone surrogate.
     QString folded;
     folded.reserve(text.size());
     for (const QChar c : text) {
