@@ -24,7 +24,7 @@ namespace
 {
 
 // Pieces that break naive SQL building or text handling: quotes, LIKE wildcards, backslashes, control
-// characters, astral characters, right-to-left text and the accents and letters the search folds or keeps.
+// characters, astral characters, right-to-left text and the accents the search folds (and some it does not).
 const QStringList &fragments()
 {
     static const QStringList pieces = {
@@ -140,22 +140,7 @@ struct Entry {
     bool operator==(const Entry &o) const { return title == o.title && id == o.id; }
 };
 
-// Text read from SQLite as it is stored: a text may begin with a byte-order mark, which the usual UTF-8
-// decoding would drop.
-QString decodeStored(const char *text, int size)
-{
-#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
-    QStringDecoder keepMark(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
-    return keepMark.decode(QByteArrayView(text, size));
-#else
-    QTextCodec::ConverterState keepMark(QTextCodec::IgnoreHeader);
-    return QTextCodec::codecForName("UTF-8")->toUnicode(text, size, &keepMark);
-#endif
-}
-
-// The search computed apart from the window: the keyword and the stored texts folded here (by decomposition, not
-// with the window's table), every word bound as a parameter and looked for in its own subquery, so quoting or
-// grouping mistakes in the window's statement text show up as differences.
+// The search computed apart from the window: both sides folded by decomposition, each word bound in a subquery.
 class ReferenceSearch
 {
 public:
@@ -174,10 +159,6 @@ public:
             const char16_t u = c.unicode();
             if (u == 0 || (u >= 0x0300 && u <= 0x036F))
                 continue;
-            if (u == 0x0152 || u == 0x00C6 || u == 0x0153 || u == 0x00E6) { // Œ Æ œ æ
-                folded += QLatin1String(u == 0x0152 ? "OE" : u == 0x00C6 ? "AE" : u == 0x0153 ? "oe" : "ae");
-                continue;
-            }
             const bool latin = (u >= 0x00C0 && u <= 0x024F) || (u >= 0x1E00 && u <= 0x1EFF);
             const QString base = QString(c).normalized(QString::NormalizationForm_D).left(1);
             folded += latin && base.at(0).unicode() < 0x80 ? base : QString(c);
@@ -219,17 +200,24 @@ public:
             return false;
         }
         // UTF-8: SQLite drops a leading byte-order mark from UTF-16 parameters, and a keyword may begin with one.
-        for (int i = 0; i < words.size(); ++i) {
-            const QByteArray word = words.at(i).toUtf8();
-            sqlite3_bind_text(stmt, i + 3, word.constData(), word.size(), SQLITE_TRANSIENT);
-        }
+        for (int i = 0; i < words.size(); ++i) // no NUL is left: -1 reads up to the end
+            sqlite3_bind_text(stmt, i + 3, words.at(i).toUtf8().constData(), -1, SQLITE_TRANSIENT);
         sqlite3_bind_int(stmt, 1, sex);
         sqlite3_bind_int(stmt, 2, age);
         rows->clear();
         int rc;
         while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
             const auto *title = reinterpret_cast<const char *>(sqlite3_column_text(stmt, 1));
-            rows->append({decodeStored(title, sqlite3_column_bytes(stmt, 1)), sqlite3_column_int(stmt, 0)});
+            // A title may begin with a byte-order mark, which the usual UTF-8 decoding would drop.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+            QStringDecoder keepMark(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+            rows->append(
+                {keepMark.decode(QByteArrayView(title, sqlite3_column_bytes(stmt, 1))), sqlite3_column_int(stmt, 0)});
+#else
+            QTextCodec::ConverterState keepMark(QTextCodec::IgnoreHeader);
+            rows->append({QTextCodec::codecForName("UTF-8")->toUnicode(title, sqlite3_column_bytes(stmt, 1), &keepMark),
+                          sqlite3_column_int(stmt, 0)});
+#endif
         }
         bool ok = rc == SQLITE_DONE;
         if (!ok) {
@@ -248,8 +236,10 @@ private:
     {
         if (sqlite3_value_type(argv[0]) == SQLITE_NULL)
             return sqlite3_result_null(context);
-        const auto *text = reinterpret_cast<const char *>(sqlite3_value_text(argv[0]));
-        const QByteArray folded = fold(decodeStored(text, sqlite3_value_bytes(argv[0]))).toUtf8();
+        const QByteArray text(reinterpret_cast<const char *>(sqlite3_value_text(argv[0])),
+                              sqlite3_value_bytes(argv[0]));
+        // The blank keeps a leading byte-order mark, which decoding drops at the very start only.
+        const QByteArray folded = fold(QString::fromUtf8(" " + text).mid(1)).toUtf8();
         sqlite3_result_text(context, folded.constData(), folded.size(), SQLITE_TRANSIENT);
     }
 
@@ -292,8 +282,7 @@ void TestKeywordFuzz::referenceFoldsLikeTheWindow_data()
     QTest::newRow("acute both cases") << QStringLiteral("ÉtÉé") << QStringLiteral("EtEe");
     QTest::newRow("grave folded") << QStringLiteral("fièvre") << QStringLiteral("fievre");
     QTest::newRow("capital cedilla folded") << QStringLiteral("Çaç") << QStringLiteral("Cac");
-    QTest::newRow("ligatures and diaeresis") << QStringLiteral("Œæÿ") << QStringLiteral("OEaey");
-    QTest::newRow("other scripts kept") << QStringLiteral("ßשלום") << QStringLiteral("ßשלום");
+    QTest::newRow("diaeresis, other scripts kept") << QStringLiteral("ÿÏßשלום") << QStringLiteral("yIßשלום");
     QTest::newRow("nul dropped") << QStringLiteral("a") + QChar(0) + QStringLiteral("b") << QStringLiteral("ab");
     QTest::newRow("apostrophe kept single") << QStringLiteral("d'effort") << QStringLiteral("d'effort");
 }
