@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace browse
 {
@@ -13,14 +14,18 @@ QString allRcsStatement();
 // age -1: no age criterion; sex 1 men, 2 women, -1 none. Ends with the grouping by title.
 QString profileStatement(int age, int sex);
 
-// Folds the accents the dictionary never stores in titles (é/É, ê, í, ó, õ, ô, ú, ç) and doubles apostrophes,
+// Folds accents as the statement folds the dictionary's text (db::foldAccents), drops NULs and doubles apostrophes,
 // so the keyword stays one SQL string literal whatever was typed.
 QString foldKeyword(const QString &keyword);
 
-// keyword must already be folded. sexText is "Homme", "Femme" or empty; ageText is the age box's text.
+// The words of a folded keyword, split on runs of blanks; a keyword of blanks only is one word, as typed.
+QStringList keywordWords(const QString &foldedKeyword);
+
+// keyword must already be folded; an RC is listed when every word is found, in any order. sexText is "Homme", "Femme"
+// or empty; ageText is the age box's text.
 QString keywordStatement(const QString &foldedKeyword, bool titleOnly, const QString &sexText, const QString &ageText);
 
-// True when SQLite would refuse the keyword's LIKE pattern as too long: nothing stored can contain it.
+// True when SQLite would refuse a word's LIKE pattern as too long: nothing stored can contain it.
 bool keywordTooLongForLike(const QString &foldedKeyword);
 
 } // namespace browse

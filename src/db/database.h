@@ -41,6 +41,11 @@ QString readUri(const QString &path, ReadMode mode);
 // SQLite file).
 bool inWalMode(const QString &path);
 
+// Latin letters lose their diacritics and keep their case (É -> E, ç -> c, œ -> oe), combining accents are dropped,
+// every other character is kept. The SQL function quorvel_fold(text) of every connection openReadOnly opens applies
+// the same table, so a keyword folded here matches the dictionary's text folded there.
+QString foldAccents(const QString &text);
+
 // Adds the named SQLite connection on `path`, read-only, and opens it; the caller reads the error on failure.
 // Nothing is ever created or changed beside the file. The ordinary road is taken, except where it cannot read the
 // file without writing beside it; the file is then read as immutable:
@@ -50,6 +55,9 @@ bool inWalMode(const QString &path);
 //   open), unless a -wal log or -journal with content lies beside the file: those may hold committed changes, or
 //   half a transaction to undo, that the file alone lacks, so the failure stands.
 QSqlDatabase openReadOnly(const QString &path, const QString &connectionName);
+
+// Registers quorvel_fold(text) on a connection of the QSQLITE driver; false when the driver gives no SQLite handle.
+bool registerFolding(const QSqlDatabase &db);
 
 // The way an open connection reads its file.
 ReadMode readMode(const QSqlDatabase &db);
