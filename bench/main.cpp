@@ -116,13 +116,14 @@ std::string profile(int age, int sex)
 // No sex or age given: the keystrokes are measured with an empty profile.
 std::string keyword(const std::string &word, bool titleOnly)
 {
-    const std::string head = "SELECT distinct rc.ref_rc_seq AS Expr1, rc.lib_rc FROM ref_rc rc inner JOIN ref_definition "
-                             "def ON def.ref_rc_id = rc.ref_rc_seq left join ref_rc_synonymes syn on syn.ref_rc_id = "
-                             "rc.ref_rc_seq WHERE def.validite = 1 and ";
-    const std::string where =
-        titleOnly ? " upper(rc.lib_rc) Like upper('%%1%' ) "
-                  : "( ( upper(def.lib_criteres_fr) Like upper('%%1%') and rc.lib_rc is not null ) OR "
-                    "(upper(rc.lib_rc) Like upper('%%1%' )) OR (upper(syn.lib) Like upper('%%1%' )))  ";
+    const std::string head =
+        "SELECT distinct rc.ref_rc_seq AS Expr1, rc.lib_rc FROM ref_rc rc inner JOIN ref_definition "
+        "def ON def.ref_rc_id = rc.ref_rc_seq left join ref_rc_synonymes syn on syn.ref_rc_id = "
+        "rc.ref_rc_seq WHERE def.validite = 1 and ";
+    const std::string where = titleOnly
+                                  ? " upper(rc.lib_rc) Like upper('%%1%' ) "
+                                  : "( ( upper(def.lib_criteres_fr) Like upper('%%1%') and rc.lib_rc is not null ) OR "
+                                    "(upper(rc.lib_rc) Like upper('%%1%' )) OR (upper(syn.lib) Like upper('%%1%' )))  ";
     return fill(head + where, word) + " order by rc.lib_rc ";
 }
 
@@ -499,8 +500,8 @@ private:
         list->setFocus();
         require(list->hasFocus(), QStringLiteral("rc_down: the RC list does not take the focus"));
         for (int run = 0; run <= m_runs; ++run) {
-            for (const auto &[name, key, to] : {std::make_tuple("rc_down", Qt::Key_Down, 2),
-                                                std::make_tuple("rc_up", Qt::Key_Up, 1)}) {
+            for (const auto &[name, key, to] :
+                 {std::make_tuple("rc_down", Qt::Key_Down, 2), std::make_tuple("rc_up", Qt::Key_Up, 1)}) {
                 sample(op(name), 0, run, need::rcLoad(m_fullIds[to]), [&, key = key] {
                     QTest::keyClick(QApplication::focusWidget(), key);
                     return 0.0;
@@ -659,7 +660,10 @@ private:
     }
 
     QTabBar *tabBar() { return child<QTabWidget>(m_window, "tabWidget")->tabBar(); }
-    void clickTab(int index) { QTest::mouseClick(tabBar(), Qt::LeftButton, Qt::NoModifier, tabBar()->tabRect(index).center()); }
+    void clickTab(int index)
+    {
+        QTest::mouseClick(tabBar(), Qt::LeftButton, Qt::NoModifier, tabBar()->tabRect(index).center());
+    }
 
     void measureReport()
     {
@@ -976,8 +980,10 @@ int main(int argc, char **argv)
                     worstFloor = std::max(worstFloor, floorMedians.back());
                     if (o.ran[i] != o.expected[i] && o.countChecked) {
                         countsAgree = false;
-                        std::fprintf(stderr, "quorvel_bench: S=%d %s, instance %zu: the window ran %zu statements, "
-                                     "the gesture needs %zu\n", scale, o.name.c_str(), i, o.ran[i], o.expected[i]);
+                        std::fprintf(stderr,
+                                     "quorvel_bench: S=%d %s, instance %zu: the window ran %zu statements, "
+                                     "the gesture needs %zu\n",
+                                     scale, o.name.c_str(), i, o.ran[i], o.expected[i]);
                     }
                 }
                 countMismatches += countsAgree ? 0 : 1;
@@ -989,7 +995,9 @@ int main(int argc, char **argv)
                 std::printf("%d,%s,%.2f,%.2f,%.2f,%zu,%zu,%s%s\n", scale, o.name.c_str(), appMs, floorMs,
                             floorMs > 0.005 ? appMs / floorMs : 0.0, ran, expected,
                             withinTarget(scale, appMs, floorMs) ? "ok" : "SLOW",
-                            !o.countChecked ? " (count not checked)" : countsAgree ? "" : " COUNT");
+                            !o.countChecked ? " (count not checked)"
+                            : countsAgree   ? ""
+                                            : " COUNT");
                 std::fprintf(stderr,
                              "# %d,%s: slowest instance median %.2f ms (floor %.2f ms), max sample %.2f ms, "
                              "then layout and repaint %.2f ms, %zu instance(s), %d timed run(s)\n",
@@ -1007,7 +1015,9 @@ int main(int argc, char **argv)
         return 1;
     }
     if (countMismatches > 0)
-        std::fprintf(stderr, "quorvel_bench: FAILED, %d row(s) where the window ran another number of statements "
-                     "than the gesture needs (COUNT above)\n", countMismatches);
+        std::fprintf(stderr,
+                     "quorvel_bench: FAILED, %d row(s) where the window ran another number of statements "
+                     "than the gesture needs (COUNT above)\n",
+                     countMismatches);
     return countMismatches > 0 ? 1 : 0;
 }
