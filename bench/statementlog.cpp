@@ -140,6 +140,20 @@ double runStatements(sqlite3 *db, const Statements &statements, long long *rows)
     return ms;
 }
 
+std::vector<std::string> firstColumn(sqlite3 *db, const std::string &sql)
+{
+    std::vector<std::string> values;
+    sqlite3_stmt *stmt = nullptr;
+    if (sqlite3_prepare_v2(db, sql.c_str(), int(sql.size()), &stmt, nullptr) == SQLITE_OK) {
+        while (sqlite3_step(stmt) == SQLITE_ROW) {
+            const unsigned char *text = sqlite3_column_text(stmt, 0);
+            values.emplace_back(text ? reinterpret_cast<const char *>(text) : "");
+        }
+    }
+    sqlite3_finalize(stmt);
+    return values;
+}
+
 double openAndRunStatements(const std::string &path, const Statements &statements)
 {
     const auto start = std::chrono::steady_clock::now();
