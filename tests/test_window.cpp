@@ -29,6 +29,7 @@
 #include <QTabWidget>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -425,24 +426,22 @@ void TestWindow::statesAreVisible()
     QVERIFY2(look() != before, "looks the same in both states");
 }
 
-// Visible controls that a later sibling, or a sibling of an ancestor, lies over.
+// Visible controls that a later sibling, or a later sibling of an ancestor under top, lies over.
 QStringList coveredControls(QWidget *top)
 {
     QStringList covered;
     for (QWidget *widget : top->findChildren<QWidget *>()) {
-        const auto *label = qobject_cast<QLabel *>(widget);
-        const bool control = qobject_cast<QAbstractButton *>(widget) || qobject_cast<QLineEdit *>(widget) ||
-                             qobject_cast<QAbstractItemView *>(widget) || (label && !label->text().isEmpty());
-        if (!control || !widget->isVisibleTo(top))
+        const auto *label = qobject_cast<QLabel *>(widget); // empty labels are spacing
+        if (!widget->isVisibleTo(top) || !(widget->focusPolicy() != Qt::NoFocus || (label && !label->text().isEmpty())))
             continue;
         for (QWidget *w = widget; w != top; w = w->parentWidget()) {
             const QList<QObject *> siblings = w->parentWidget()->children();
-            for (int i = siblings.indexOf(w) + 1; i < siblings.size(); ++i) {
-                auto *over = qobject_cast<QWidget *>(siblings.at(i));
-                if (over && !over->isWindow() && !qobject_cast<QFocusFrame *>(over) && over->isVisibleTo(top) &&
-                    over->geometry().intersects(QRect(widget->mapTo(w->parentWidget(), QPoint()), widget->size())))
+            const QRect place(widget->mapTo(w->parentWidget(), QPoint()), widget->size());
+            for (int i = siblings.indexOf(w) + 1; i < siblings.size(); ++i)
+                if (auto *over = qobject_cast<QWidget *>(siblings.at(i));
+                    over && !over->isWindow() && !qobject_cast<QFocusFrame *>(over) && over->isVisibleTo(top) &&
+                    over->geometry().intersects(place))
                     covered << widget->objectName() + QStringLiteral(" under ") + over->objectName();
-            }
         }
     }
     return covered;
@@ -450,11 +449,11 @@ QStringList coveredControls(QWidget *top)
 
 void TestWindow::screensHoldEverything_data()
 {
-    QTest::addColumn<QSize>("screen"); // in device pixels; the scale is the run's (QT_SCALE_FACTOR)
+    QTest::addColumn<QSize>("screen"); // device pixels, at the run's scale
     QTest::addColumn<bool>("maximised");
     for (const QSize &screen : {QSize(1366, 768), QSize(1920, 1080)})
         for (bool maximised : {false, true})
-            QTest::addRow("%dx%d %s", screen.width(), screen.height(), maximised ? "maximised" : "restored")
+            QTest::addRow("%dx%d%s", screen.width(), screen.height(), maximised ? " maximised" : "")
                 << screen << maximised;
 }
 
@@ -464,171 +463,127 @@ void TestWindow::screensHoldEverything()
     QFETCH(bool, maximised);
     QVERIFY(!testkit::useSampleDictionary().isEmpty());
     QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 10));
-    const qreal scale = qApp->devicePixelRatio();
-    // A desktop panel of 32 device pixels; the offscreen screen has no size of its own to give.
-    const QRect available(QPoint(0, 0), (QSizeF(screen.width(), screen.height() - 32) / scale).toSize());
-    const QMargins frame(4, 38, 4, 4); // as the window counts before it is framed
-    QScopedPointer<QWidget> windows[] = {
-        QScopedPointer<QWidget>(new Quorvel), QScopedPointer<QWidget>(new AproposQuorvel),
-        QScopedPointer<QWidget>(new Argumentaire), QScopedPointer<QWidget>(new HalvaneQuorvel)};
-    for (auto &top : windows) {
+    // A 32-pixel panel, and the title bar and borders the window counts on before it is framed.
+    const QRect available(QPoint(), (QSizeF(screen.width(), screen.height() - 32) / qApp->devicePixelRatio()).toSize());
+    const QSize room = available.size().shrunkBy(QMargins(4, 38, 4, 4));
+    QScopedPointer<QWidget> tops[] = {QScopedPointer<QWidget>(new Quorvel), QScopedPointer<QWidget>(new AproposQuorvel),
+                                      QScopedPointer<QWidget>(new Argumentaire),
+                                      QScopedPointer<QWidget>(new HalvaneQuorvel)};
+    for (auto &top : tops) {
         appearance::fitInto(top.data(), available);
-        const QSize room = available.size().shrunkBy(frame);
         QVERIFY2(room.expandedTo(top->minimumSize()) == room, qPrintable(top->objectName()));
-        if (maximised)
-            top->resize(room); // what the window manager does
+        top->resize(maximised ? room : top->size()); // as the window manager maximises it
         QVERIFY2(room.expandedTo(top->size()) == room, qPrintable(top->objectName()));
         top->show();
-        QVERIFY(QTest::qWaitForWindowExposed(top.data()));
-        settle();
         auto *tabs = top->findChild<QTabWidget *>(QStringLiteral("tabWidget"));
         for (int tab = 0; tab < (tabs ? 2 : 1); ++tab) {
             if (tabs)
                 tabs->setCurrentIndex(tab);
             settle();
-            // The contents scroll where the screen cannot hold them: each control must lie whole in that page.
+            // Where the screen cannot hold them the contents scroll: each control lies whole in that page.
             QWidget *page = top->findChild<QScrollArea *>(QStringLiteral("screenFit"))->widget();
-            QStringList faults = coveredControls(page);
-            for (const QString &cut : cutTexts(page))
-                faults << cut;
+            const QStringList faults = coveredControls(page) + cutTexts(page);
             QVERIFY2(faults.isEmpty(), qPrintable(top->objectName() + QLatin1Char('\n') + faults.join('\n')));
         }
-        const QSize needed = top->findChild<QScrollArea *>(QStringLiteral("screenFit"))->widget()->minimumSizeHint();
-        qInfo("%s: %dx%d in %dx%d at %g, minimum %dx%d, contents need %dx%d", qPrintable(top->objectName()),
-              top->width(), top->height(), available.width(), available.height(), scale, top->minimumWidth(),
-              top->minimumHeight(), needed.width(), needed.height());
+        qInfo("%s %dx%d, minimum %dx%d, contents %dx%d", qPrintable(top->objectName()), top->width(), top->height(),
+              top->minimumWidth(), top->minimumHeight(),
+              top->findChild<QScrollArea *>()->widget()->minimumSizeHint().width(),
+              top->findChild<QScrollArea *>()->widget()->minimumSizeHint().height());
     }
 }
 
 namespace
 {
-double luminance(QRgb rgb)
-{
-    const auto linear = [](int c) {
-        const double v = c / 255.0;
-        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(qRed(rgb)) + 0.7152 * linear(qGreen(rgb)) + 0.0722 * linear(qBlue(rgb));
-}
-
 double contrast(QRgb a, QRgb b)
 {
-    const double la = luminance(a), lb = luminance(b);
-    return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
+    const auto luminance = [](QRgb rgb) {
+        const auto linear = [](int c) {
+            return c <= 10 ? c / 255.0 / 12.92 : std::pow((c / 255.0 + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(qRed(rgb)) + 0.7152 * linear(qGreen(rgb)) + 0.0722 * linear(qBlue(rgb));
+    };
+    return (qMax(luminance(a), luminance(b)) + 0.05) / (qMin(luminance(a), luminance(b)) + 0.05);
 }
 
-// Contrast of a text drawn in an area: its most frequent colour is the ground, the stroke's core the pixel that
-// stands out from it most.
-double textContrast(const QImage &image, const QRect &area)
+// A text's contrast in an area: its commonest colour is the ground, the stroke's core the pixel farthest from it;
+// with a second image, a mark's: the pixels that changed against what they were.
+double measure(const QImage &image, const QRect &area, const QImage &before = QImage())
 {
     QHash<QRgb, int> counts;
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
             ++counts[image.pixel(x, y)];
-    QRgb ground = 0;
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
-        if (it.value() > counts.value(ground))
-            ground = it.key();
+    const QList<QRgb> colours = counts.keys();
+    const QRgb ground =
+        *std::max_element(colours.begin(), colours.end(), [&](QRgb a, QRgb b) { return counts[a] < counts[b]; });
     double best = 1;
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
-        best = qMax(best, contrast(ground, it.key()));
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            best = qMax(best, contrast(image.pixel(x, y), before.isNull() ? ground : before.pixel(x, y)));
     return best;
-}
-
-// Contrast of a check mark: the pixels that checking changed, against what they were.
-double markContrast(QAbstractButton *button)
-{
-    button->setChecked(false);
-    const QImage off = button->grab().toImage();
-    button->setChecked(true);
-    const QImage on = button->grab().toImage();
-    double best = 1;
-    for (int y = 0; y < on.height(); ++y)
-        for (int x = 0; x < on.width(); ++x)
-            best = qMax(best, contrast(on.pixel(x, y), off.pixel(x, y)));
-    return best;
-}
-
-QPalette desktopPalette(const QString &name)
-{
-    if (name == QLatin1String("default"))
-        return QPalette(QColor(239, 239, 239));
-    const bool dark = name == QLatin1String("dark");
-    const QColor ground = dark ? QColor(53, 53, 53) : Qt::black;
-    QPalette palette(dark ? QColor(60, 60, 60) : Qt::black, ground);
-    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::BrightText,
-                                     QPalette::HighlightedText, QPalette::ToolTipText})
-        palette.setColor(role, dark ? QColor(238, 238, 236) : Qt::white);
-    palette.setColor(QPalette::Base, dark ? QColor(45, 45, 45) : Qt::black);
-    palette.setColor(QPalette::Highlight, dark ? QColor(53, 132, 228) : Qt::yellow);
-    if (!dark)
-        palette.setColor(QPalette::HighlightedText, Qt::black);
-    return palette;
 }
 } // namespace
 
 void TestWindow::textsContrast_data()
 {
-    QTest::addColumn<QString>("desktop");
-    for (const char *desktop : {"default", "dark", "high contrast"})
-        QTest::newRow(desktop) << desktop;
+    QTest::addColumn<QPalette>("desktop");
+    QPalette dark(QColor(60, 60, 60), QColor(53, 53, 53)), high(Qt::black, Qt::black);
+    for (QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::HighlightedText}) {
+        dark.setColor(role, QColor(238, 238, 236));
+        high.setColor(role, Qt::white);
+    }
+    dark.setColor(QPalette::Base, QColor(45, 45, 45));
+    high.setColor(QPalette::Highlight, Qt::yellow);
+    QTest::newRow("default") << QPalette(QColor(239, 239, 239));
+    QTest::newRow("dark") << dark;
+    QTest::newRow("high contrast") << high;
 }
 
 void TestWindow::textsContrast()
 {
-    QFETCH(QString, desktop);
+    QFETCH(QPalette, desktop);
     QVERIFY(!testkit::useSampleDictionary().isEmpty());
-    const QPalette before = QApplication::palette();
-    QApplication::setPalette(desktopPalette(desktop));
+    QApplication::setPalette(desktop);
     QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 10));
     Quorvel window;
     window.resize(1366, 768);
     window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Quorvel"), QStringLiteral("Fermer Quorvel ?"),
-                    QMessageBox::Yes | QMessageBox::No, &window);
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Quorvel"), QStringLiteral("Fermer ?"), QMessageBox::No,
+                    &window);
     box.show();
+    testkit::rcList(window)->setCurrentRow(1);
+    testkit::widget<QListWidget>(window, "List_Criteres")->setCurrentRow(0);
     settle();
     QStringList low;
-    const auto check = [&](const QString &what, double figure, double bound) {
-        qInfo("%s, %s: %.2f:1", qPrintable(desktop), qPrintable(what), figure);
+    const auto check = [&](QWidget *widget, const QString &what, double figure, double bound) {
+        qInfo("%s %s: %.2f:1", qPrintable(widget->objectName()), qPrintable(what), figure);
         if (figure < bound)
-            low << QStringLiteral("%1 %2:1").arg(what).arg(figure, 0, 'f', 2);
+            low << QStringLiteral("%1 %2 %3:1").arg(widget->objectName(), what).arg(figure, 0, 'f', 2);
     };
-    QList<QWidget *> texts = window.findChildren<QWidget *>() + box.findChildren<QWidget *>();
-    for (QWidget *widget : texts) {
-        if (!widget->isVisible())
-            continue;
-        QRect area;
-        if (auto *label = qobject_cast<QLabel *>(widget); label && !label->text().trimmed().isEmpty())
-            area = label->contentsRect();
-        else if (auto *button = qobject_cast<QAbstractButton *>(widget);
-                 button && !button->text().trimmed().isEmpty()) {
+    for (QWidget *widget : window.findChildren<QWidget *>() + box.findChildren<QWidget *>()) {
+        const QImage image = widget->grab().toImage().scaled(widget->size());
+        auto *button = qobject_cast<QAbstractButton *>(widget);
+        if (auto *label = qobject_cast<QLabel *>(widget);
+            label && widget->isVisible() && !label->text().trimmed().isEmpty())
+            check(widget, "text", measure(image, label->contentsRect()), 4.5);
+        if (button && widget->isVisible() && !button->text().trimmed().isEmpty()) {
             int room = 0, needed = 0;
-            area = buttonWidths(button, room, needed).area.intersected(button->rect()).adjusted(0, 2, 0, -2);
+            check(widget, "text", measure(image, buttonWidths(button, room, needed).area.intersected(button->rect())),
+                  4.5);
         }
-        if (area.isEmpty())
-            continue;
-        check(widget->objectName(), textContrast(widget->grab().toImage().scaled(widget->size()), area), 4.5);
+        if (auto *list = qobject_cast<QListWidget *>(widget); list && list->count() > 1)
+            for (int row : {0, 1})
+                check(widget, list->item(row)->isSelected() ? "selected row" : "row",
+                      measure(list->viewport()->grab().toImage().scaled(list->viewport()->size()),
+                              list->visualItemRect(list->item(row)).intersected(list->viewport()->rect())),
+                      4.5);
+        if (button && button->isCheckable() && !button->isChecked() && widget->isVisible()) {
+            button->setChecked(true);
+            check(widget, "mark", measure(widget->grab().toImage().scaled(widget->size()), widget->rect(), image), 3.0);
+        }
     }
-    auto *list = testkit::rcList(window);
-    list->setCurrentRow(1);
-    auto *criteria = testkit::widget<QListWidget>(window, "List_Criteres");
-    for (QListWidget *view : {list, criteria}) {
-        criteria->setCurrentRow(0);
-        const QImage image = view->viewport()->grab().toImage().scaled(view->viewport()->size());
-        for (int row : {0, 1})
-            if (QListWidgetItem *item = view->item(row))
-                check(QStringLiteral("%1 row %2%3")
-                          .arg(view->objectName())
-                          .arg(row)
-                          .arg(item->isSelected() ? " selected" : ""),
-                      textContrast(image, view->visualItemRect(item).intersected(view->viewport()->rect())), 4.5);
-    }
-    for (const char *name : {"rbHomme", "rdCodeP", "chkALD", "onlytitreCk"})
-        check(QStringLiteral("%1 mark").arg(name), markContrast(testkit::widget<QAbstractButton>(window, name)), 3.0);
-    box.hide();
-    QApplication::setPalette(before);
+    QApplication::setPalette(appearance::palette());
     QVERIFY2(low.isEmpty(), qPrintable(low.join('\n')));
 }
 
