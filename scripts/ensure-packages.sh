@@ -5,9 +5,10 @@
 #   qt5     Qt 5, the default and packaged build
 #   qt6     Qt 6, for the build against it (./test.sh --qt6)
 #   test    the suite's desktop checks (Xvfb, xdotool, the package tools, lintian, and for the screen-reader test
-#           the accessibility bus, pyatspi, a D-Bus session and openbox), the format check, and setpriv
+#           the accessibility bus, pyatspi, a D-Bus session and openbox, weston and its clipboard tools for the
+#           Wayland run), the format check, and setpriv
 #           (util-linux) for the runs as an ordinary user
-#   shots   the window manager the screenshots are taken under
+#   shots   the window manager the screenshots are taken under, and the GTK theme of the dark one
 # Sourced by run.sh, test.sh, bench.sh and scripts/screenshots.sh; usable alone:
 #   scripts/ensure-packages.sh PURPOSE... [package...]
 set -euo pipefail
@@ -17,8 +18,8 @@ QUORVEL_PACKAGES_qt5=(qtbase5-dev qtbase5-dev-tools libqt5sql5-sqlite qttranslat
 QUORVEL_PACKAGES_qt6=(qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-translations-l10n)
 QUORVEL_PACKAGES_test=(xvfb xauth dpkg-dev file desktop-file-utils xdotool x11-utils x11-xserver-utils imagemagick
                        lintian appstream clang-format util-linux at-spi2-core python3-pyatspi dbus-daemon dbus-bin
-                       openbox)
-QUORVEL_PACKAGES_shots=(openbox)
+                       openbox weston wl-clipboard qtwayland5)
+QUORVEL_PACKAGES_shots=(openbox qt5-gtk-platformtheme gnome-themes-extra)
 
 quorvel_ensure_packages() {
     local wanted=() missing=() pkg arg

@@ -213,7 +213,7 @@ void TestDialogs::argumentOfListedRc()
         QCOMPARE(shown.parent, static_cast<QWidget *>(&w));
     } else {
         QCOMPARE(shown.className, QStringLiteral("Argumentaire"));
-        QVERIFY(!shown.parent);
+        QCOMPARE(shown.parent, static_cast<QWidget *>(&w)); // stays above the window on Wayland
         QCOMPARE(shown.text, expected);
         // What the doctor typed is not kept: the next showing has the stored text again.
         Shown again;

@@ -2,6 +2,7 @@
 // The window as it is drawn: every text whole to its last drop of ink and inside its containers and the window at
 // the fonts and screen sizes a doctor has, every text bold italic, RC titles readable whole in the list, and the
 // focus and disabled states visible.
+#include "app/appearance.h"
 #include "app/quorvel.h"
 #include "dialogs/aproposquorvel.h"
 #include "dialogs/argumentaire.h"
@@ -17,8 +18,10 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -26,6 +29,8 @@
 #include <QTabWidget>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace
@@ -214,6 +219,10 @@ private slots:
     void rcTitlesAreWhole();
     void statesAreVisible_data();
     void statesAreVisible();
+    void screensHoldEverything_data();
+    void screensHoldEverything();
+    void textsContrast_data();
+    void textsContrast();
 
 private:
     QFont m_applicationFont = QApplication::font();
@@ -415,6 +424,167 @@ void TestWindow::statesAreVisible()
         control->setEnabled(true);
     }
     QVERIFY2(look() != before, "looks the same in both states");
+}
+
+// Visible controls that a later sibling, or a later sibling of an ancestor under top, lies over.
+QStringList coveredControls(QWidget *top)
+{
+    QStringList covered;
+    for (QWidget *widget : top->findChildren<QWidget *>()) {
+        const auto *label = qobject_cast<QLabel *>(widget); // empty labels are spacing
+        if (!widget->isVisibleTo(top) || !(widget->focusPolicy() != Qt::NoFocus || (label && !label->text().isEmpty())))
+            continue;
+        for (QWidget *w = widget; w != top; w = w->parentWidget()) {
+            const QList<QObject *> siblings = w->parentWidget()->children();
+            const QRect place(widget->mapTo(w->parentWidget(), QPoint()), widget->size());
+            for (int i = siblings.indexOf(w) + 1; i < siblings.size(); ++i)
+                if (auto *over = qobject_cast<QWidget *>(siblings.at(i));
+                    over && !over->isWindow() && !qobject_cast<QFocusFrame *>(over) && over->isVisibleTo(top) &&
+                    over->geometry().intersects(place))
+                    covered << widget->objectName() + QStringLiteral(" under ") + over->objectName();
+        }
+    }
+    return covered;
+}
+
+void TestWindow::screensHoldEverything_data()
+{
+    QTest::addColumn<QSize>("screen"); // device pixels, at the run's scale
+    QTest::addColumn<bool>("maximised");
+    for (const QSize &screen : {QSize(1366, 768), QSize(1920, 1080)})
+        for (bool maximised : {false, true})
+            QTest::addRow("%dx%d%s", screen.width(), screen.height(), maximised ? " maximised" : "")
+                << screen << maximised;
+}
+
+void TestWindow::screensHoldEverything()
+{
+    QFETCH(QSize, screen);
+    QFETCH(bool, maximised);
+    QVERIFY(!testkit::useSampleDictionary().isEmpty());
+    QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 10));
+    // A 32-pixel panel, and the title bar and borders the window counts on before it is framed.
+    const QRect available(QPoint(), (QSizeF(screen.width(), screen.height() - 32) / qApp->devicePixelRatio()).toSize());
+    const QSize room = available.size().shrunkBy(QMargins(4, 38, 4, 4));
+    QScopedPointer<QWidget> tops[] = {QScopedPointer<QWidget>(new Quorvel), QScopedPointer<QWidget>(new AproposQuorvel),
+                                      QScopedPointer<QWidget>(new Argumentaire),
+                                      QScopedPointer<QWidget>(new HalvaneQuorvel)};
+    for (auto &top : tops) {
+        appearance::fitInto(top.data(), available);
+        QVERIFY2(room.expandedTo(top->minimumSize()) == room, qPrintable(top->objectName()));
+        top->resize(maximised ? room : top->size()); // as the window manager maximises it
+        QVERIFY2(room.expandedTo(top->size()) == room, qPrintable(top->objectName()));
+        top->show();
+        auto *tabs = top->findChild<QTabWidget *>(QStringLiteral("tabWidget"));
+        for (int tab = 0; tab < (tabs ? 2 : 1); ++tab) {
+            if (tabs)
+                tabs->setCurrentIndex(tab);
+            settle();
+            // Where the screen cannot hold them the contents scroll: each control lies whole in that page.
+            QWidget *page = top->findChild<QScrollArea *>(QStringLiteral("screenFit"))->widget();
+            const QStringList faults = coveredControls(page) + cutTexts(page);
+            QVERIFY2(faults.isEmpty(), qPrintable(top->objectName() + QLatin1Char('\n') + faults.join('\n')));
+        }
+        qInfo("%s %dx%d, minimum %dx%d, contents %dx%d", qPrintable(top->objectName()), top->width(), top->height(),
+              top->minimumWidth(), top->minimumHeight(),
+              top->findChild<QScrollArea *>()->widget()->minimumSizeHint().width(),
+              top->findChild<QScrollArea *>()->widget()->minimumSizeHint().height());
+    }
+}
+
+namespace
+{
+double contrast(QRgb a, QRgb b)
+{
+    const auto luminance = [](QRgb rgb) {
+        const auto linear = [](int c) {
+            return c <= 10 ? c / 255.0 / 12.92 : std::pow((c / 255.0 + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(qRed(rgb)) + 0.7152 * linear(qGreen(rgb)) + 0.0722 * linear(qBlue(rgb));
+    };
+    return (qMax(luminance(a), luminance(b)) + 0.05) / (qMin(luminance(a), luminance(b)) + 0.05);
+}
+
+// A text's contrast in an area: its commonest colour is the ground, the stroke's core the pixel farthest from it;
+// with a second image, a mark's: the pixels that changed against what they were.
+double measure(const QImage &image, const QRect &area, const QImage &before = QImage())
+{
+    QHash<QRgb, int> counts;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            ++counts[image.pixel(x, y)];
+    const QList<QRgb> colours = counts.keys();
+    const QRgb ground =
+        *std::max_element(colours.begin(), colours.end(), [&](QRgb a, QRgb b) { return counts[a] < counts[b]; });
+    double best = 1;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            best = qMax(best, contrast(image.pixel(x, y), before.isNull() ? ground : before.pixel(x, y)));
+    return best;
+}
+} // namespace
+
+void TestWindow::textsContrast_data()
+{
+    QTest::addColumn<QPalette>("desktop");
+    QPalette dark(QColor(60, 60, 60), QColor(53, 53, 53)), high(Qt::black, Qt::black);
+    for (QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::HighlightedText}) {
+        dark.setColor(role, QColor(238, 238, 236));
+        high.setColor(role, Qt::white);
+    }
+    dark.setColor(QPalette::Base, QColor(45, 45, 45));
+    high.setColor(QPalette::Highlight, Qt::yellow);
+    QTest::newRow("default") << QPalette(QColor(239, 239, 239));
+    QTest::newRow("dark") << dark;
+    QTest::newRow("high contrast") << high;
+}
+
+void TestWindow::textsContrast()
+{
+    QFETCH(QPalette, desktop);
+    QVERIFY(!testkit::useSampleDictionary().isEmpty());
+    QApplication::setPalette(desktop);
+    QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 10));
+    Quorvel window;
+    window.resize(1366, 768);
+    window.show();
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Quorvel"), QStringLiteral("Fermer ?"), QMessageBox::No,
+                    &window);
+    box.show();
+    testkit::rcList(window)->setCurrentRow(1);
+    testkit::widget<QListWidget>(window, "List_Criteres")->setCurrentRow(0);
+    settle();
+    QStringList low;
+    const auto check = [&](QWidget *widget, const QString &what, double figure, double bound) {
+        qInfo("%s %s: %.2f:1", qPrintable(widget->objectName()), qPrintable(what), figure);
+        if (figure < bound)
+            low << QStringLiteral("%1 %2 %3:1").arg(widget->objectName(), what).arg(figure, 0, 'f', 2);
+    };
+    for (QWidget *widget : window.findChildren<QWidget *>() + box.findChildren<QWidget *>()) {
+        const QImage image = widget->grab().toImage().scaled(widget->size());
+        auto *button = qobject_cast<QAbstractButton *>(widget);
+        if (auto *label = qobject_cast<QLabel *>(widget);
+            label && widget->isVisible() && !label->text().trimmed().isEmpty())
+            check(widget, "text", measure(image, label->contentsRect()), 4.5);
+        if (button && widget->isVisible() && !button->text().trimmed().isEmpty()) {
+            int room = 0, needed = 0;
+            check(widget, "text", measure(image, buttonWidths(button, room, needed).area.intersected(button->rect())),
+                  4.5);
+        }
+        if (auto *list = qobject_cast<QListWidget *>(widget); list && list->count() > 1)
+            for (int row : {0, 1})
+                check(widget, list->item(row)->isSelected() ? "selected row" : "row",
+                      measure(list->viewport()->grab().toImage().scaled(list->viewport()->size()),
+                              list->visualItemRect(list->item(row)).intersected(list->viewport()->rect())),
+                      4.5);
+        if (button && button->isCheckable() && !button->isChecked() && widget->isVisible()) {
+            button->setChecked(true);
+            check(widget, "mark", measure(widget->grab().toImage().scaled(widget->size()), widget->rect(), image), 3.0);
+        }
+    }
+    QApplication::setPalette(appearance::palette());
+    QVERIFY2(low.isEmpty(), qPrintable(low.join('\n')));
 }
 
 QTEST_MAIN(TestWindow)

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Application attributes, font inheritance under style sheets, widths fitted to texts, focus and disabled looks.
+// Application attributes, colours, the window kept inside its screen, font inheritance under style sheets, widths
+// fitted to texts, focus and disabled looks.
 #include "app/appearance.h"
 
 #include <QAbstractButton>
@@ -12,13 +13,18 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
+#include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
+#include <QVBoxLayout>
+#include <QVariant>
 #include <QWidget>
 
 namespace appearance
@@ -31,9 +37,160 @@ void setApplicationAttributes()
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
 #endif
-    // Qt 6 passes fractional screen scale factors through; rounding them, as Qt 5 does, keeps pixel sizes whole.
-    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
+    // A 125 % or 150 % desk gets that scale, not 100 % or 200 %: rounded up, 150 % made the window larger than a
+    // 1080-line screen; rounded down, 125 % showed laptop users text smaller than they asked for.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     QCoreApplication::setAttribute(Qt::AA_UseStyleSheetPropagationInWidgetStyles);
+}
+
+QPalette palette()
+{
+    const QColor ground(214, 221, 211); // the window's own background
+    const QColor ink(Qt::black);
+    const QColor white(Qt::white);
+    QPalette palette(QColor(232, 236, 230), ground); // button, window; the shades derive from them
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::WindowText, ink);
+        palette.setColor(group, QPalette::Text, ink);
+        palette.setColor(group, QPalette::ButtonText, ink);
+        palette.setColor(group, QPalette::Base, white);
+        palette.setColor(group, QPalette::AlternateBase, QColor(222, 233, 234));
+        palette.setColor(group, QPalette::ToolTipBase, QColor(255, 255, 225));
+        palette.setColor(group, QPalette::ToolTipText, ink);
+        palette.setColor(group, QPalette::BrightText, white);
+        // The headings' dark blue: white text on it reads at 6.9:1.
+        palette.setColor(group, QPalette::Highlight, QColor(22, 91, 160));
+        palette.setColor(group, QPalette::HighlightedText, white);
+        palette.setColor(group, QPalette::Link, QColor(22, 91, 160));
+        palette.setColor(group, QPalette::LinkVisited, QColor(96, 48, 144));
+        palette.setColor(group, QPalette::PlaceholderText, QColor(96, 96, 96));
+    }
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, QColor(120, 120, 120));
+    palette.setColor(QPalette::Disabled, QPalette::Base, ground);
+    palette.setColor(QPalette::Disabled, QPalette::Highlight, QColor(120, 120, 120));
+    palette.setColor(QPalette::Disabled, QPalette::HighlightedText, white);
+    return palette;
+}
+
+void usePalette()
+{
+    // Every role of every group is set, so a desktop palette that changes later has nothing left to fill in.
+    QApplication::setPalette(palette());
+}
+
+void lightText(QWidget *widget)
+{
+    QPalette own = widget->palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        for (QPalette::ColorRole role : {QPalette::ButtonText, QPalette::WindowText})
+            own.setColor(group, role, Qt::white);
+    widget->setPalette(own);
+}
+
+namespace
+{
+// Room a window manager takes round a window that is not mapped yet: a title bar about as high as GNOME's.
+const QMargins kFrameGuess(4, 38, 4, 4);
+// The minimum size a window asks for when the screen can hold it.
+const char *const kWantedMinimum = "quorvelWantedMinimum";
+
+QMargins frameOf(const QWidget *window)
+{
+    const QRect outer = window->frameGeometry();
+    const QRect inner = window->geometry();
+    if (!window->isVisible() || outer == inner)
+        return kFrameGuess;
+    return QMargins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                    outer.bottom() - inner.bottom());
+}
+
+// The offscreen platform's one 800x600 screen stands for no desk: windows there keep the size they are given.
+bool onRealScreen(const QWidget *window)
+{
+    return window->screen() && QGuiApplication::platformName() != QLatin1String("offscreen");
+}
+
+// Keeps its window inside the screen when it is shown, and once the window manager has framed it.
+class ScreenFitter : public QObject
+{
+public:
+    explicit ScreenFitter(QWidget *window) : QObject(window) { window->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *window = static_cast<QWidget *>(watched);
+        const bool framed = event->type() == QEvent::Move && window->isVisible();
+        if ((event->type() == QEvent::Show || framed) && onRealScreen(window)) {
+            const QRect available = window->screen()->availableGeometry();
+            if (!framed || !available.contains(window->frameGeometry()))
+                fitInto(window, available);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+} // namespace
+
+void fitToScreen(QWidget *window, const QSize &minimum)
+{
+    // The contents move into a scroll area that fills the window: laid out, they keep their layout; placed by
+    // geometry, they keep their places in a page of the window's size.
+    auto *area = new QScrollArea(window);
+    area->setObjectName(QStringLiteral("screenFit"));
+    area->setFrameShape(QFrame::NoFrame);
+    area->setFocusPolicy(Qt::NoFocus);
+    area->setWidgetResizable(true);
+    auto *content = new QWidget;
+    area->setWidget(content);
+    // The window's own background shows through.
+    area->viewport()->setAutoFillBackground(false);
+    content->setAutoFillBackground(false);
+    if (QLayout *layout = window->layout()) {
+        content->setLayout(layout); // moves the widgets without touching the focus order
+    } else {
+        content->setMinimumSize(window->size());
+        const QList<QWidget *> children = window->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+        for (QWidget *child : children) {
+            if (child == area || child->isWindow())
+                continue;
+            const QRect place = child->geometry();
+            const bool hidden = child->isHidden() && child->testAttribute(Qt::WA_WState_ExplicitShowHide);
+            child->setParent(content);
+            child->setGeometry(place);
+            child->setVisible(!hidden);
+        }
+    }
+    auto *outer = new QVBoxLayout(window);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(area);
+    new ScreenFitter(window);
+    window->setProperty(kWantedMinimum, minimum);
+    window->setMinimumSize(minimum);
+    if (onRealScreen(window))
+        fitInto(window, window->screen()->availableGeometry());
+}
+
+void fitInto(QWidget *window, const QRect &available)
+{
+    const QVariant asked = window->property(kWantedMinimum);
+    const QSize wanted = asked.isValid() ? asked.toSize() : window->minimumSize();
+    const QMargins frame = frameOf(window);
+    const QSize room = available.size().shrunkBy(frame);
+    window->setMinimumSize(wanted.boundedTo(room));
+    if (window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
+        return; // the window manager gives it the available area
+    const QSize size = window->size().boundedTo(room);
+    if (!window->isVisible()) {
+        window->resize(size); // where it goes is the window manager's choice; it fits now
+        return;
+    }
+    QRect outer(window->geometry().topLeft() - QPoint(frame.left(), frame.top()), size.grownBy(frame));
+    if (!available.contains(outer)) {
+        outer.moveLeft(qBound(available.left(), outer.left(), available.right() + 1 - outer.width()));
+        outer.moveTop(qBound(available.top(), outer.top(), available.bottom() + 1 - outer.height()));
+    }
+    window->setGeometry(QRect(outer.topLeft() + QPoint(frame.left(), frame.top()), size));
 }
 
 void inheritParentFonts(QWidget *root)

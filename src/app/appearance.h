@@ -10,6 +10,8 @@
 class QAbstractButton;
 class QFontMetrics;
 class QLabel;
+class QPalette;
+class QRect;
 class QString;
 class QWidget;
 
@@ -19,6 +21,24 @@ namespace appearance
 // High-DPI scaling and pixmaps, and fonts that flow through style sheets. Every program that shows the window
 // calls it before its application object exists, so that each of them gets the same window.
 void setApplicationAttributes();
+
+// The colours the style sheets are drawn against: dark text on light grounds, whatever the desktop's palette.
+QPalette palette();
+
+// Makes palette() the application's, so that the window, its dialogs and its message boxes all read alike.
+void usePalette();
+
+// White text for a widget whose style sheet paints a dark ground and leaves the text's colour to the palette.
+void lightText(QWidget *widget);
+
+// Keeps a window inside its screen's available area, title bar included, at any scale: its minimum size is the
+// given one or what the screen holds, whichever is smaller, and when its layout needs more than that, its contents
+// scroll instead of being squeezed over one another. Call once its widgets are built.
+void fitToScreen(QWidget *window, const QSize &minimum);
+
+// Fits the window into an available area, in device-independent pixels: minimum size, and the size and place it
+// has when not maximised.
+void fitInto(QWidget *window, const QRect &available);
 
 // Makes every widget under root that has no font of its own take its parent's, parents first.
 void inheritParentFonts(QWidget *root);

@@ -27,16 +27,18 @@ Quorvel::Quorvel(QWidget *parent) : QDialog(parent)
 {
     ui = new Ui::Quorvel;
     ui->setupUi(this);
+    appearance::fitToScreen(this, QSize(880, 630));
+    appearance::usePalette();
     appearance::inheritParentFonts(this);
     new appearance::TextFitter(this);
     appearance::showFocus(this);
     appearance::greyWhenDisabled(ui->btUp);
     appearance::greyWhenDisabled(ui->btDown);
+    appearance::lightText(ui->btShowArgument);
     ui->iconDic->setPixmap(QPixmap(QStringLiteral(":/images/logo-quorvel4-gris-quorvel.jpg")));
     setWindowFlags(Qt::Window | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
                    Qt::WindowCloseButtonHint);
     rcItemMap.reset(new QMap<int, QListWidgetItem *>);
-    setMinimumSize(880, 630);
     ui->txtAge->setFocus(Qt::OtherFocusReason);
     ui->chkALD->setToolTip(QStringLiteral("le RC est-il en rapport avec une ALD ? "));
 

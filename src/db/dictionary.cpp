@@ -33,6 +33,10 @@ bool Quorvel::openDictionary()
 
 void Quorvel::showConnectionError(const QString &driverText)
 {
-    QMessageBox::information(nullptr, QStringLiteral("Database Connection "),
-                             QStringLiteral(" Error in connecting to Database ") + driverText, QMessageBox::Ok);
+    // The window as parent: on Wayland a box without one goes behind the window at the first click there.
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Database Connection "),
+                    QStringLiteral(" Error in connecting to Database ") + driverText, QMessageBox::Ok, this);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setEscapeButton(QMessageBox::Ok);
+    box.exec();
 }

@@ -2,6 +2,7 @@
 // The About dialog and its text.
 #include "dialogs/aproposquorvel.h"
 
+#include "app/appearance.h"
 #include "ui_aproposquorvel.h"
 
 #include <QStringList>
@@ -46,7 +47,10 @@ AproposQuorvel::AproposQuorvel(QWidget *parent) : QDialog(parent)
     ui = new Ui::AproposQuorvel;
     ui->setupUi(this);
     // Only a close box: the fixed layout has nothing to gain from minimising, maximising or the help button.
-    setWindowFlags(Qt::WindowCloseButtonHint);
+    // A window of its own: without the type, a dialog with a parent would become a widget inside it.
+    setWindowFlags(Qt::Window | Qt::WindowCloseButtonHint);
+    appearance::usePalette();
+    appearance::fitToScreen(this, size());
     ui->txtAPropos->setHtml(dialogs::aboutHtml());
 }
 

@@ -2,12 +2,15 @@
 // The argument text dialog: a text box the doctor may scroll and mark up, and a close button.
 #include "dialogs/argumentaire.h"
 
+#include "app/appearance.h"
 #include "ui_argumentaire.h"
 
 Argumentaire::Argumentaire(QWidget *parent) : QDialog(parent)
 {
     ui = new Ui::Argumentaire;
     ui->setupUi(this);
+    appearance::usePalette();
+    appearance::fitToScreen(this, size());
 }
 
 Argumentaire::~Argumentaire()

@@ -30,11 +30,15 @@ void Quorvel::on_btShowArgument_clicked()
     const QString text = row->isEmpty() ? QString() : dialogs::argumentText(row->first());
 
     if (text.isEmpty()) {
-        QMessageBox::information(this, QStringLiteral("Argumentaire"), QStringLiteral("Aucun argumentaire à afficher"),
-                                 QMessageBox::Ok);
+        QMessageBox box(QMessageBox::Information, QStringLiteral("Argumentaire"),
+                        QStringLiteral("Aucun argumentaire à afficher"), QMessageBox::Ok, this);
+        box.setDefaultButton(QMessageBox::Ok);
+        box.setEscapeButton(QMessageBox::Ok);
+        box.exec();
         return;
     }
-    Argumentaire dialog;
+    // A parent keeps the dialog above the window on Wayland and Xwayland, where a click there would bury it.
+    Argumentaire dialog(this);
     dialog.setArgumentText(text);
     dialog.setModal(true);
     dialog.exec();
@@ -42,14 +46,14 @@ void Quorvel::on_btShowArgument_clicked()
 
 void Quorvel::on_btApropos_clicked()
 {
-    AproposQuorvel dialog;
+    AproposQuorvel dialog(this);
     dialog.setModal(true);
     dialog.exec();
 }
 
 void Quorvel::on_btHALVANE_clicked()
 {
-    HalvaneQuorvel dialog;
+    HalvaneQuorvel dialog(this);
     dialog.setModal(true);
     dialog.exec();
 }

@@ -2,6 +2,7 @@
 // The publisher dialog. Its picture is a file beside the program, not a resource, so it can be replaced on site.
 #include "dialogs/halvanequorvel.h"
 
+#include "app/appearance.h"
 #include "ui_halvanequorvel.h"
 
 #include <QCoreApplication>
@@ -47,6 +48,8 @@ HalvaneQuorvel::HalvaneQuorvel(QWidget *parent) : QDialog(parent)
     ui = new Ui::HalvaneQuorvel;
     ui->setupUi(this);
     ui->image->setStyleSheet(dialogs::publisherImageStyleSheet(QCoreApplication::applicationDirPath()));
+    appearance::usePalette();
+    appearance::fitToScreen(this, size());
 }
 
 HalvaneQuorvel::~HalvaneQuorvel()
