@@ -19,7 +19,8 @@ namespace
 void nameKey(QWidget *control, const QString &keys)
 {
     const QString tip = control->toolTip().trimmed();
-    control->setToolTip(tip.isEmpty() ? QStringLiteral("Raccourci : ") + keys : tip + QStringLiteral(" (") + keys + ')');
+    control->setToolTip(tip.isEmpty() ? QStringLiteral("Raccourci : ") + keys
+                                      : tip + QStringLiteral(" (") + keys + ')');
 }
 } // namespace
 
@@ -29,6 +30,8 @@ void Quorvel::installShortcuts()
         for (const QKeySequence &key : keys) {
             auto *shortcut = new QShortcut(key, this);
             shortcut->setContext(Qt::WindowShortcut);
+            // A key held a little long must not record twice or flip the tabs back and forth.
+            shortcut->setAutoRepeat(false);
             connect(shortcut, &QShortcut::activated, this, action);
         }
     };
