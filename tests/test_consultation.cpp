@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTableView>
+#include <QToolTip>
 
 using namespace testkit;
 
@@ -33,6 +34,8 @@ private slots:
     void cleanup() { QVERIFY(!QApplication::activeModalWidget()); }
     void wholeConsultation();
     void keyboardOnlyConsultation();
+    void shortcuts_data();
+    void shortcuts();
     void tabLeavesTheTablesAndReachesThePositions();
 };
 
@@ -166,6 +169,32 @@ void TestConsultation::keyboardOnlyConsultation()
                             " odynophagie\n fièvre\n\n"));
     qInfo("keyboard consultation: %d key presses besides the keyword's letters", keys.count);
     QVERIFY2(keys.count <= 25, qPrintable(QString::number(keys.count)));
+}
+
+void TestConsultation::shortcuts_data() // row names: the RC typed and picked (else row 0 re-opened), the keys
+{
+    QTest::addColumn<QString>("state"); // last row | tool tip | tab | report copied | keyword selected and focused
+    QTest::newRow("Alt+C, F9, F9") << QStringLiteral("Lombalgie C R||0||");
+    QTest::newRow("Vertige: Alt+B, Alt+N, Ctrl+Return, F9") << QStringLiteral("Vertige B N||1||");
+    QTest::newRow("Vertige: F9, Ctrl+Shift+C, F2") << QStringLiteral("Lombalgie A R||0| Lombalgie (A, R)|Vertige");
+    QTest::newRow("Angine: Alt+Z") << QStringLiteral("Lombalgie A R|La position Z n'est pas proposée pour ce RC.|0||");
+}
+
+void TestConsultation::shortcuts()
+{
+    const QStringList road = QString::fromUtf8(QTest::currentDataTag()).split(QStringLiteral(": "));
+    Quorvel w;
+    w.show();
+    Keyboard keys(w);
+    QVERIFY(record(w, QStringLiteral("Lombalgie"), {}, "rdPos_A", "rdCodeR"));
+    QApplication::clipboard()->clear();
+    typeText(keywordBox(w), road.size() > 1 ? road.first() : QString());
+    QVERIFY(road.size() > 1 ? clickItem(rcList(w), road.first()) : clickRow(table(w), 0));
+    QTest::keySequence(QApplication::focusWidget(), QKeySequence(road.last()));
+    const QStringList shown{rowCells(w, rowCount(w) - 1).mid(0, 3).join(' '), QToolTip::text(),
+                            QString::number(tabs(w)->currentIndex()), QApplication::clipboard()->text().left(17),
+                            keywordBox(w)->hasFocus() ? keywordBox(w)->selectedText() : QString()};
+    QTEST(shown.join('|'), "state");
 }
 
 void TestConsultation::tabLeavesTheTablesAndReachesThePositions()

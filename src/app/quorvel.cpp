@@ -79,6 +79,7 @@ Quorvel::Quorvel(QWidget *parent) : QDialog(parent)
     ui->tableView->setSelectionBehavior(QAbstractItemView::SelectRows);
 
     showFirstRcOfList(browse::kTitleJump);
+    installShortcuts();
 }
 
 Quorvel::~Quorvel()

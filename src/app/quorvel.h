@@ -197,6 +197,9 @@ private:
     QStringList sortCriteriaByOrder(const QStringList &ids);
     int criterionOrder(const QString &id);
 
+    // --- keyboard shortcuts (app/shortcuts.cpp)
+    void installShortcuts();
+
     // Auto-exclusive off, unchecked, auto-exclusive on: lets a radio group end with none checked.
     static void uncheckRadio(QAbstractButton *button);
 
