@@ -567,7 +567,8 @@ void TestWindow::textsContrast()
         if (auto *label = qobject_cast<QLabel *>(widget);
             label && widget->isVisible() && !label->text().trimmed().isEmpty())
             check(widget, "text", measure(image, label->contentsRect()), 4.5);
-        if (button && widget->isVisible() && !button->text().trimmed().isEmpty()) {
+        // A disabled button's grey is meant to read as unavailable.
+        if (button && widget->isVisible() && button->isEnabled() && !button->text().trimmed().isEmpty()) {
             int room = 0, needed = 0;
             check(widget, "text", measure(image, buttonWidths(button, room, needed).area.intersected(button->rect())),
                   4.5);

@@ -146,6 +146,9 @@ void Quorvel::on_btAjouterRC_clicked()
         return;
     consultation.record(draft, cim, cisp);
     showEditedRow();
+    // The next search can be typed at once.
+    ui->txtSearchCriteria->setFocus(Qt::OtherFocusReason);
+    ui->txtSearchCriteria->selectAll();
 }
 
 bool Quorvel::choicesAccepted(const session::Draft &draft)
