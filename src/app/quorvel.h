@@ -129,7 +129,7 @@ private:
     void sexClicked(QRadioButton *button, const QString &sexText);
     // The keyword list when a keyword is typed, else the profile list (which then shows its first RC).
     void refillForProfile(const QString &sexText);
-    // A refill's end: the list's first RC is loaded, then filled again as the refills always have.
+    // A refill's end: the list's first RC is loaded.
     void showFirstRcOfList(const QString &titlePrefix);
     // The list's highlight follows the RC shown, without a signal: only gestures load RCs.
     void selectInList(int rcId);

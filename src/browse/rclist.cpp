@@ -113,15 +113,8 @@ void Quorvel::showFirstRcOfList(const QString &titlePrefix)
     const int id = first->data(browse::kIdRole).toInt();
     consultation.show(id, first->text(), session::Shown::ByRefill);
     selectInList(id);
-    loadShownRc(browse::kTitleFromList);
-    // The refills have always filled the panes once more after the load; the count of statements stays theirs.
-    fillCriteriaFor(ui->List_Criteres, id);
-    if (!titlePrefix.isNull())
-        ui->txtTitreRc->setText(browse::titleText(titlePrefix, first->text()));
-    fillSeeAlso();
-    fillCriticalDiagnoses(ui->listCritique, id);
-    showPositions(id, ui->rdPos_A, ui->rdPos_B, ui->rdPos_C, ui->rdPos_D, ui->rdPos_Z);
-    showEditedRow();
+    // One load: the panes it fills are not filled again, only the title keeps the wording of each road.
+    loadShownRc(titlePrefix.isNull() ? browse::kTitleFromList : titlePrefix);
 }
 
 void Quorvel::on_List_RefRC_itemSelectionChanged()

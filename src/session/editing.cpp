@@ -66,9 +66,13 @@ void Quorvel::reopenRow(int row)
     if (!rcItemMap->contains(id))
         loadAllRcs(ui->List_RefRC);
     selectInList(id);
-    if (!sameRc)
+    // Another RC is loaded; the same one only loses the form's own ticks and choices.
+    if (!sameRc) {
         loadShownRc(browse::kTitleFromList);
-    fillCriteriaFor(ui->List_Criteres, id);
+    } else {
+        fillCriteriaFor(ui->List_Criteres, id);
+        showPositions(id, ui->rdPos_A, ui->rdPos_B, ui->rdPos_C, ui->rdPos_D, ui->rdPos_Z);
+    }
     restoreRowChoices(row);
     if (row == 0)
         qCDebug(lcTrace) << " désactivation de bouton up";
@@ -78,7 +82,6 @@ void Quorvel::reopenRow(int row)
 void Quorvel::restoreRowChoices(int row)
 {
     tickCriteria(consultation.cell(row, session::CriteriaList).split(QLatin1Char(',')));
-    showPositions(consultation.rc(), ui->rdPos_A, ui->rdPos_B, ui->rdPos_C, ui->rdPos_D, ui->rdPos_Z);
 
     // setChecked emits no clicked signal, so restoring the form does not write the row back.
     const QString position = consultation.cell(row, session::Position);
