@@ -8,6 +8,9 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSqlDatabase>
+#include <QSqlDriver>
+#include <sqlite3.h>
 
 using namespace testkit;
 
@@ -21,7 +24,29 @@ INSERT INTO ref_definition (ref_definition_seq, ref_rc_id, pere_fk, lib_criteres
 INSERT INTO ref_l_rc_voir_aussi_rc (ref_rc_id, voir_aussi_id) VALUES (1, 3), (3, 2);
 INSERT INTO ref_dic (ref_dic_seq, dic_lib, groupe) VALUES (1, 'Phlegmon', '1'), (2, 'Méningite', '1');
 INSERT INTO ref_l_rc_dic (ref_rc_id, ref_dic_id) VALUES (1, 1), (3, 2);
+INSERT INTO ref_l_rc_cim10 (ref_lrccim_seq, ref_rc_id, code_cim_1, soustitre, code_cisp) VALUES
+ (1, 4, 'H66.0', 'aiguë', 'H71'), (2, 4, 'H66.9', 'sans précision', 'H71');
+INSERT INTO ref_rc (ref_rc_seq, lib_rc, pa, pb, pc, pd, pz) VALUES (4, 'Otite', 1, 1, 1, 1, 1);
+INSERT INTO ref_definition (ref_definition_seq, ref_rc_id, pere_fk, lib_criteres_fr, ordre) VALUES (41, 4, 0, 'otalgie', 1);
 )sql";
+
+// Statements the window's connection runs while alive.
+struct StatementCount {
+    explicit StatementCount()
+        : handle(*static_cast<sqlite3 *const *>(QSqlDatabase::database(db::kConnectionName).driver()->handle().data()))
+    {
+        sqlite3_trace_v2(
+            handle, SQLITE_TRACE_STMT,
+            [](unsigned, void *count, void *, void *) {
+                ++*static_cast<int *>(count);
+                return 0;
+            },
+            &count);
+    }
+    ~StatementCount() { sqlite3_trace_v2(handle, 0, nullptr, nullptr); }
+    sqlite3 *handle;
+    int count = 0;
+};
 
 // Whether the up and down buttons are enabled.
 static QPair<bool, bool> upDown(Quorvel &w)
@@ -56,6 +81,8 @@ private slots:
     void deletingReopensFirstRow();
     void deletingOnlyRowReturnsToList();
     void noCriterionButtonLeavesReopenedRow();
+    void eachGestureRunsItsStatementsOnce_data();
+    void eachGestureRunsItsStatementsOnce();
 };
 
 void TestEditing::tableIsSetUpForWholeRowsOnly()
@@ -323,6 +350,87 @@ void TestEditing::noCriterionButtonLeavesReopenedRow()
     click(w, "btAucunCritere");
     QVERIFY(criteria(w)->selectedItems().isEmpty());
     QCOMPARE(snapshot(w), before);
+}
+
+void TestEditing::eachGestureRunsItsStatementsOnce_data()
+{
+    // An RC load is four statements (see-also, critical diagnoses, positions, criteria) and one criteria line.
+    QTest::addColumn<QString>("gesture");
+    QTest::addColumn<int>("statements");
+    QTest::addColumn<int>("loads");
+    QTest::newRow("Down in the RC list") << "down" << 4 << 1;
+    QTest::newRow("Up in the RC list") << "up" << 4 << 1;
+    QTest::newRow("Return in the keyword box") << "return" << 4 << 1;
+    QTest::newRow("age keystroke: profile list and its first RC") << "age" << 5 << 1;
+    QTest::newRow("sex click") << "sex" << 5 << 1;
+    QTest::newRow("keyword emptied") << "clear keyword" << 5 << 1;
+    QTest::newRow("Effacer profil") << "btEffacerProfilPatient" << 5 << 1;
+    QTest::newRow("Réinitialiser") << "btEffacer" << 5 << 1;
+    QTest::newRow("see-also click") << "see-also" << 4 << 1;
+    QTest::newRow("see-also Return") << "see-also Return" << 4 << 1;
+    QTest::newRow("record: rule list and default codes") << "record" << 2 << 0;
+    QTest::newRow("record with the code choice") << "record Otite" << 2 << 0;
+    QTest::newRow("re-open another row") << "row 1" << 4 << 1;
+    QTest::newRow("re-open the row shown: criteria and positions") << "row 0" << 2 << 0;
+    QTest::newRow("delete: the first row re-opened") << "btSupprimerRC" << 4 << 1;
+}
+
+void TestEditing::eachGestureRunsItsStatementsOnce()
+{
+    QFETCH(QString, gesture);
+    QFETCH(int, statements);
+    QFETCH(int, loads);
+    Quorvel w;
+    w.show();
+    QVERIFY(record(w, QStringLiteral("Angine"), {}, "rdPos_A", "rdCodeP"));
+    QVERIFY(record(w, QStringLiteral("Bronchite"), {}, "rdPos_A", "rdCodeP"));
+    click(w, "btCopyToClipboard1"); // nothing left to ask about before a reset
+    // Angine shown, but Bronchite for Up and Zona for Return, so that both show another RC.
+    QVERIFY(clickItem(rcList(w), gesture == QLatin1String("up")       ? QStringLiteral("Bronchite")
+                                 : gesture == QLatin1String("return") ? QStringLiteral("Zona")
+                                                                      : QStringLiteral("Angine")));
+    if (gesture == QLatin1String("clear keyword") || gesture == QLatin1String("return"))
+        typeText(keywordBox(w), QStringLiteral("e"));
+    if (gesture == QLatin1String("btEffacerProfilPatient"))
+        typeText(widget<QLineEdit>(w, "txtAge"), QStringLiteral("4"));
+    if (gesture == QLatin1String("btSupprimerRC") || gesture == QLatin1String("row 0"))
+        QVERIFY(clickRow(table(w), gesture == QLatin1String("row 0") ? 0 : 1));
+    auto *seeAlso = widget<QListWidget>(w, "listeSynonymes");
+    LogCapture log;
+    StatementCount run;
+    ModalWatcher watcher(chooseItem(QStringLiteral("H66.9 : sans précision")));
+    if (gesture == QLatin1String("down") || gesture == QLatin1String("up"))
+        QTest::keyClick(rcList(w), gesture == QLatin1String("down") ? Qt::Key_Down : Qt::Key_Up);
+    else if (gesture == QLatin1String("return"))
+        QTest::keyClick(keywordBox(w), Qt::Key_Return);
+    else if (gesture == QLatin1String("age"))
+        typeText(widget<QLineEdit>(w, "txtAge"), QStringLiteral("4"));
+    else if (gesture == QLatin1String("sex"))
+        click(w, "rbHomme");
+    else if (gesture == QLatin1String("clear keyword"))
+        QTest::keyClick(keywordBox(w), Qt::Key_Backspace);
+    else if (gesture == QLatin1String("see-also"))
+        QVERIFY(clickItem(seeAlso, QStringLiteral("Zona")));
+    else if (gesture == QLatin1String("see-also Return")) {
+        seeAlso->setCurrentRow(0);
+        QTest::keyClick(seeAlso, Qt::Key_Return);
+    } else if (gesture.startsWith(QLatin1String("record"))) {
+        if (gesture.endsWith(QLatin1String("Otite"))) {
+            QVERIFY(clickItem(rcList(w), QStringLiteral("Otite")));
+            run.count = 0; // the click's own load is not the recording's
+            log.clear();
+        }
+        click(w, "rdPos_B");
+        click(w, "rdCodeR");
+        click(w, "btAjouterRC");
+    } else if (gesture.startsWith(QLatin1String("row"))) {
+        QVERIFY(clickRow(table(w), gesture.back().digitValue()));
+    } else {
+        click(w, qPrintable(gesture));
+    }
+    QCOMPARE(run.count, statements);
+    QCOMPARE(watcher.seen.size(), gesture == QLatin1String("record Otite") ? 1 : 0);
+    QCOMPARE(log.count(QStringLiteral("SELECT distinct ref_definition.ref_definition_seq")), loads);
 }
 
 QTEST_MAIN(TestEditing)

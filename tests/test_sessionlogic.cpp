@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The consultation's pure rules, without a window: weighting levels, code choice entries, criteria ordering.
 #include "session/codechoice.h"
+#include "session/consultation.h"
 #include "session/reporttext.h"
+#include "session/sessioncolumns.h"
 #include "session/weighting.h"
 
 #include <QTest>
@@ -25,6 +27,8 @@ private slots:
     void choiceEntriesInPlainCodeOrder();
     void sortByOrder_data();
     void sortByOrder();
+    void consultationFollowsGestures_data();
+    void consultationFollowsGestures();
 };
 
 void TestSessionLogic::levelRequirements_data()
@@ -110,6 +114,94 @@ void TestSessionLogic::sortByOrder()
     QFETCH(QStringList, sorted);
     const auto orderOf = [](const QString &id) { return id.at(0).isDigit() ? id.at(0).digitValue() : -1; };
     QCOMPARE(session::sortByOrder(ids, orderOf), sorted);
+}
+
+void TestSessionLogic::consultationFollowsGestures_data()
+{
+    // Gestures: lN picks RC N in the list, sN shows it by a refill, r records the form, oN re-opens row N,
+    // u and v move the edited row up and down, d deletes it, w writes "C" into it, c copies.
+    QTest::addColumn<QString>("gestures");
+    QTest::addColumn<QString>("picks"); // which picks changed the RC shown
+    QTest::addColumn<QString>("rows");  // the rows' RC ids and positions
+    QTest::addColumn<int>("edited");
+    QTest::addColumn<bool>("uncopied");
+    QTest::newRow("the second signal of one gesture") << "l1 l1 l2"
+                                                      << "101"
+                                                      << "" << -1 << false;
+    QTest::newRow("the form edits the row it recorded") << "l1 r w"
+                                                        << "1"
+                                                        << "1C" << 0 << true;
+    QTest::newRow("a pick leaves the recorded row") << "l1 r l1 w"
+                                                    << "11"
+                                                    << "1B" << -1 << true;
+    QTest::newRow("a refill leaves the re-opened row") << "l1 r l2 r o0 s3 w"
+                                                       << "11"
+                                                       << "1B 2B" << -1 << true;
+    QTest::newRow("a move takes the edited row along") << "l1 r l2 r o0 v w"
+                                                       << "11"
+                                                       << "2B 1C" << 1 << true;
+    QTest::newRow("no move past the end") << "l1 r l2 r v u u w"
+                                          << "11"
+                                          << "2C 1B" << 0 << true;
+    QTest::newRow("delete: no row edited") << "l1 r l2 r o0 d w"
+                                           << "11"
+                                           << "2B" << -1 << true;
+    QTest::newRow("copied, then corrected") << "l1 r c"
+                                            << "1"
+                                            << "1B" << 0 << false;
+    QTest::newRow("corrected after the copy") << "l1 r c w"
+                                              << "1"
+                                              << "1C" << 0 << true;
+}
+
+void TestSessionLogic::consultationFollowsGestures()
+{
+    QFETCH(QString, gestures);
+    QFETCH(QString, picks);
+    QFETCH(QString, rows);
+    QFETCH(int, edited);
+    QFETCH(bool, uncopied);
+    session::Consultation c;
+    QString picked;
+    for (const QString &g : gestures.split(' ')) {
+        const int n = g.mid(1).toInt();
+        switch (g.at(0).toLatin1()) {
+        case 'l':
+            picked += c.pickFromList(n, QString::number(n)) ? '1' : '0';
+            break;
+        case 's':
+            c.show(n, QString::number(n), session::Shown::ByRefill);
+            break;
+        case 'r':
+            c.record({c.rc(), QString(), {}, QStringLiteral("B"), QStringLiteral("P")}, {}, {});
+            break;
+        case 'o':
+            c.reopen(n);
+            break;
+        case 'u':
+            c.moveEdited(-1);
+            break;
+        case 'v':
+            c.moveEdited(1);
+            break;
+        case 'd':
+            c.removeEdited();
+            break;
+        case 'w':
+            c.writeEdited(session::Position, QStringLiteral("C"));
+            break;
+        case 'c':
+            c.markCopied();
+            break;
+        }
+    }
+    QStringList shown;
+    for (int row = 0; row < c.rowCount(); ++row)
+        shown << c.cell(row, session::RcId) + c.cell(row, session::Position);
+    QCOMPARE(picked, picks);
+    QCOMPARE(shown.join(' '), rows);
+    QCOMPARE(c.editedRow(), edited);
+    QCOMPARE(c.hasUncopiedRows(), uncopied);
 }
 
 QTEST_MAIN(TestSessionLogic)
