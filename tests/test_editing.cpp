@@ -309,7 +309,7 @@ void TestEditing::deletingReopensFirstRow()
     QVERIFY(clickRow(table(w), 2));
     click(w, "btSupprimerRC");
     QCOMPARE(rowCount(w), 4);
-    QCOMPARE(w.focusWidget(), table(w)); // a second Return re-opens, it deletes nothing
+    QCOMPARE(w.focusWidget(), table(w));                       // a second Return re-opens, it deletes nothing
     QTest::keyClick(table(w), Qt::Key_C, Qt::ControlModifier); // the report of every row, not one cell
     QVERIFY(QApplication::clipboard()->text().startsWith(QStringLiteral(" Angine (A, P)")));
     QCOMPARE(rowCells(w, 2).at(0) + rowCells(w, 2).at(1), QStringLiteral("AngineB"));
