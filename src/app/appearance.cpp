@@ -130,6 +130,34 @@ protected:
         return QObject::eventFilter(watched, event);
     }
 };
+// Sizes the scroll area's page: the viewport's size, never less than the page's minimum. The area's own resizing
+// would measure the whole page again at every layout request of any label, on every click.
+class PageSizer : public QObject
+{
+public:
+    explicit PageSizer(QScrollArea *area) : QObject(area), area(area)
+    {
+        area->viewport()->installEventFilter(this);
+        area->widget()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        QWidget *page = area->widget();
+        const bool resized = watched == area->viewport() && event->type() == QEvent::Resize;
+        if (page && (resized || (watched == page && event->type() == QEvent::LayoutRequest))) {
+            const QSize wanted = area->viewport()->size().expandedTo(page->minimumSizeHint());
+            // A layout request resizes the page only when its minimum grew past it, which a click never does.
+            if (resized ? wanted != page->size() : page->size().expandedTo(wanted) != page->size())
+                page->resize(wanted);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QScrollArea *area;
+};
 } // namespace
 
 void fitToScreen(QWidget *window, const QSize &minimum)
@@ -140,7 +168,7 @@ void fitToScreen(QWidget *window, const QSize &minimum)
     area->setObjectName(QStringLiteral("screenFit"));
     area->setFrameShape(QFrame::NoFrame);
     area->setFocusPolicy(Qt::NoFocus);
-    area->setWidgetResizable(true);
+    area->setWidgetResizable(false);
     auto *content = new QWidget;
     area->setWidget(content);
     // The window's own background shows through.
@@ -165,6 +193,7 @@ void fitToScreen(QWidget *window, const QSize &minimum)
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(area);
     new ScreenFitter(window);
+    new PageSizer(area);
     window->setProperty(kWantedMinimum, minimum);
     window->setMinimumSize(minimum);
     if (onRealScreen(window))
