@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QPalette>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -135,19 +136,19 @@ protected:
 class PageSizer : public QObject
 {
 public:
-    explicit PageSizer(QScrollArea *area) : QObject(area), area(area)
+    // The viewport and the page are kept by themselves: while the area is destroyed, it is no scroll area any more.
+    explicit PageSizer(QScrollArea *area) : QObject(area), viewport(area->viewport()), page(area->widget())
     {
-        area->viewport()->installEventFilter(this);
-        area->widget()->installEventFilter(this);
+        viewport->installEventFilter(this);
+        page->installEventFilter(this);
     }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        QWidget *page = area->widget();
-        const bool resized = watched == area->viewport() && event->type() == QEvent::Resize;
-        if (page && (resized || (watched == page && event->type() == QEvent::LayoutRequest))) {
-            const QSize wanted = area->viewport()->size().expandedTo(page->minimumSizeHint());
+        const bool resized = event->type() == QEvent::Resize && watched == viewport;
+        if ((resized || (event->type() == QEvent::LayoutRequest && watched == page)) && viewport && page) {
+            const QSize wanted = viewport->size().expandedTo(page->minimumSizeHint());
             // A layout request resizes the page only when its minimum grew past it, which a click never does.
             if (resized ? wanted != page->size() : page->size().expandedTo(wanted) != page->size())
                 page->resize(wanted);
@@ -156,7 +157,8 @@ protected:
     }
 
 private:
-    QScrollArea *area;
+    QPointer<QWidget> viewport;
+    QPointer<QWidget> page;
 };
 } // namespace
 
