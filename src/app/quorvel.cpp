@@ -38,7 +38,7 @@ Quorvel::Quorvel(QWidget *parent) : QDialog(parent)
     ui->iconDic->setPixmap(QPixmap(QStringLiteral(":/images/logo-quorvel4-gris-quorvel.jpg")));
     setWindowFlags(Qt::Window | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    rcItemMap.reset(new QMap<int, QListWidgetItem *>);
+    rcItemMap.reset(new QHash<int, QListWidgetItem *>);
     ui->txtAge->setFocus(Qt::OtherFocusReason);
     ui->chkALD->setToolTip(QStringLiteral("le RC est-il en rapport avec une ALD ? "));
 

@@ -6,8 +6,8 @@
 #include "session/consultation.h"
 
 #include <QDialog>
+#include <QHash>
 #include <QLoggingCategory>
-#include <QMap>
 #include <QSet>
 #include <QSqlDatabase>
 #include <QString>
@@ -206,7 +206,7 @@ private:
     // Height of the rows of both tables, in pixels.
     static constexpr int kRowHeight = 19;
 
-    std::unique_ptr<QMap<int, QListWidgetItem *>> rcItemMap;
+    std::unique_ptr<QHash<int, QListWidgetItem *>> rcItemMap;
     // True while the RC list holds every RC: a see-also jump then finds its RC without a refill.
     bool fullListShown = true;
     // True once a keyword ran a search: emptying the keyword then falls back to the profile list, once.

@@ -15,6 +15,7 @@
 #include <QSignalBlocker>
 #include <QSqlQuery>
 #include <QStandardItemModel>
+#include <QVector>
 
 bool Quorvel::fillRcList(QListWidget *list, const QString &sql, bool withToolTips, QString *failure)
 {
@@ -23,23 +24,28 @@ bool Quorvel::fillRcList(QListWidget *list, const QString &sql, bool withToolTip
     list->clear();
     rcItemMap->clear();
     browse::WidestText widest(list->font());
+    QStringList titles;
+    QVector<int> ids;
     const bool ok = db::forEachRow(
         db, sql,
-        [this, list, withToolTips, &widest](const QSqlQuery &row) {
-            const int id = row.value(0).toInt();
-            const QString title = row.value(1).toString();
-            auto *item = new QListWidgetItem(title);
-            item->setData(browse::kIdRole, id);
-            if (withToolTips)
-                item->setData(Qt::ToolTipRole, title);
-            list->addItem(item);
-            rcItemMap->insert(id, item);
-            widest.add(title);
+        [&titles, &ids, &widest](const QSqlQuery &row) {
+            ids << row.value(0).toInt();
+            titles << row.value(1).toString();
+            widest.add(titles.last());
         },
         QString(), failure);
-    if (!ok) {
-        list->clear();
-        rcItemMap->clear();
+    // A list cut short by a failed read is not shown. All rows go in as one insertion: one item at a time, the
+    // model signalled every row to the view and its selection, which cost more than reading the rows.
+    if (ok) {
+        list->addItems(titles);
+        rcItemMap->reserve(ids.size());
+        for (int i = 0; i < ids.size(); ++i) {
+            QListWidgetItem *item = list->item(i);
+            item->setData(browse::kIdRole, ids.at(i));
+            if (withToolTips)
+                item->setData(Qt::ToolTipRole, titles.at(i));
+            rcItemMap->insert(ids.at(i), item);
+        }
     }
     if (auto *delegate = qobject_cast<browse::WidestTitleDelegate *>(list->itemDelegate()))
         delegate->setWidestTitle(widest.text());
