@@ -866,7 +866,7 @@ void pointWindowAt(const QString &dictionaryPath)
 }
 
 // Enough runs for a stable median at the sizes where one run is quick; at S=100 one run of every operation takes
-// minutes, and two keep the whole benchmark within about twenty minutes.
+// minutes, and two keep the whole benchmark within about ten minutes.
 int defaultRuns(int scale)
 {
     if (scale <= 1)
