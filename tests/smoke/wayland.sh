@@ -172,5 +172,8 @@ for _ in $(seq 50); do
     sleep 0.2
 done
 kill -0 "$program" 2>/dev/null && fail "the program is still running 10 s after Escape"
+status=0
+wait "$program" || status=$?
 program=
+[ "$status" -eq 0 ] || fail "the program ended with status $status"
 echo "Wayland smoke test passed"
