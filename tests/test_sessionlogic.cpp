@@ -120,47 +120,33 @@ void TestSessionLogic::consultationFollowsGestures_data()
 {
     // Gestures: lN picks RC N in the list, sN shows it by a refill, r records the form, oN re-opens row N,
     // u and v move the edited row up and down, d deletes it, w writes "C" into it, c copies.
+    // The state after them: which picks changed the RC shown | the rows' RC ids and positions | the row edited |
+    // whether rows are not copied.
     QTest::addColumn<QString>("gestures");
-    QTest::addColumn<QString>("picks"); // which picks changed the RC shown
-    QTest::addColumn<QString>("rows");  // the rows' RC ids and positions
-    QTest::addColumn<int>("edited");
-    QTest::addColumn<bool>("uncopied");
+    QTest::addColumn<QString>("state");
     QTest::newRow("the second signal of one gesture") << "l1 l1 l2"
-                                                      << "101"
-                                                      << "" << -1 << false;
+                                                      << "101||-1|0";
     QTest::newRow("the form edits the row it recorded") << "l1 r w"
-                                                        << "1"
-                                                        << "1C" << 0 << true;
+                                                        << "1|1C|0|1";
     QTest::newRow("a pick leaves the recorded row") << "l1 r l1 w"
-                                                    << "11"
-                                                    << "1B" << -1 << true;
+                                                    << "11|1B|-1|1";
     QTest::newRow("a refill leaves the re-opened row") << "l1 r l2 r o0 s3 w"
-                                                       << "11"
-                                                       << "1B 2B" << -1 << true;
+                                                       << "11|1B 2B|-1|1";
     QTest::newRow("a move takes the edited row along") << "l1 r l2 r o0 v w"
-                                                       << "11"
-                                                       << "2B 1C" << 1 << true;
+                                                       << "11|2B 1C|1|1";
     QTest::newRow("no move past the end") << "l1 r l2 r v u u w"
-                                          << "11"
-                                          << "2C 1B" << 0 << true;
+                                          << "11|2C 1B|0|1";
     QTest::newRow("delete: no row edited") << "l1 r l2 r o0 d w"
-                                           << "11"
-                                           << "2B" << -1 << true;
+                                           << "11|2B|-1|1";
     QTest::newRow("copied, then corrected") << "l1 r c"
-                                            << "1"
-                                            << "1B" << 0 << false;
+                                            << "1|1B|0|0";
     QTest::newRow("corrected after the copy") << "l1 r c w"
-                                              << "1"
-                                              << "1C" << 0 << true;
+                                              << "1|1C|0|1";
 }
 
 void TestSessionLogic::consultationFollowsGestures()
 {
     QFETCH(QString, gestures);
-    QFETCH(QString, picks);
-    QFETCH(QString, rows);
-    QFETCH(int, edited);
-    QFETCH(bool, uncopied);
     session::Consultation c;
     QString picked;
     for (const QString &g : gestures.split(' ')) {
@@ -198,10 +184,9 @@ void TestSessionLogic::consultationFollowsGestures()
     QStringList shown;
     for (int row = 0; row < c.rowCount(); ++row)
         shown << c.cell(row, session::RcId) + c.cell(row, session::Position);
-    QCOMPARE(picked, picks);
-    QCOMPARE(shown.join(' '), rows);
-    QCOMPARE(c.editedRow(), edited);
-    QCOMPARE(c.hasUncopiedRows(), uncopied);
+    const QStringList state{picked, shown.join(' '), QString::number(c.editedRow()),
+                            QString::number(c.hasUncopiedRows())};
+    QTEST(state.join('|'), "state");
 }
 
 QTEST_MAIN(TestSessionLogic)

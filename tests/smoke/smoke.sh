@@ -80,19 +80,9 @@ echo "$state"
 [[ $state == *_NET_WM_STATE_MAXIMIZED_VERT* && $state == *_NET_WM_STATE_MAXIMIZED_HORZ* ]] ||
     fail "the window did not ask to be maximised"
 
-# shot NAME: screenshot of the whole screen into WORK_DIR/NAME.png
-shot() {
-    import -window root "$work/$1.png"
-}
+source "$(dirname "${BASH_SOURCE[0]}")/screen.sh"
 colours() {
     convert "$1" -format '%k' info:
-}
-# Height of the box around the pixels that differ between two screenshots (0 when none differ).
-changed_height() {
-    local box
-    box=$(convert "$1" "$2" -compose difference -composite -colorspace gray -threshold 0 -format '%@' info: 2>/dev/null)
-    box=${box%%+*}
-    echo "${box#*x}"
 }
 
 # The window maps before its first paint: a blank screen has a single colour, the drawn window thousands.
@@ -117,7 +107,7 @@ shot idle
 for _ in $(seq 25); do
     mv "$work/idle.png" "$work/before.png"
     shot idle
-    idle=$(changed_height "$work/before.png" "$work/idle.png")
+    idle=$(changed_height before idle)
     [ "$idle" -lt $((40 * scale)) ] && break
     sleep 0.2
 done
@@ -126,7 +116,7 @@ done
 xdotool type --delay 80 toux
 for _ in $(seq 50); do
     shot after
-    typed=$(changed_height "$work/before.png" "$work/after.png")
+    typed=$(changed_height before after)
     [ "$typed" -gt $((120 * scale)) ] && break
     sleep 0.2
 done
@@ -147,16 +137,8 @@ if [ "${QUORVEL_REFRESH_SCREENSHOT:-}" = 1 ] && [ -n "$source_dir" ]; then
     echo "screenshot copied to $source_dir/docs/screenshot.png"
 fi
 
-xdotool key Escape
-for _ in $(seq 50); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.2
-done
-kill -0 "$pid" 2>/dev/null && fail "the program is still running 10 s after Escape"
-status=0
-wait "$pid" || status=$?
+quit_by_escape "$pid"
 pid=
-[ "$status" -eq 0 ] || fail "the program ended with status $status"
 
 if grep -q "fail load qt_fr.qm\|fail install qt_fr.qm" "$log"; then
     fail "the toolkit's French texts were not installed"

@@ -62,20 +62,7 @@ output=$(timeout 20 xdotool search --sync --onlyvisible --class weston | head -n
     fail "weston's output window did not appear"
 xdotool windowfocus "$output"
 
-shot() {
-    import -window root "$work/$1.png"
-}
-# The box around the pixels that differ between two screenshots, as WxH+X+Y (0x0 when none differ).
-changed_box() {
-    convert "$work/$1.png" "$work/$2.png" -compose difference -composite -colorspace gray -threshold 0 \
-        -bordercolor black -border 1 -format '%@' info: 2>/dev/null
-}
-changed_height() {
-    local box
-    box=$(changed_box "$1" "$2")
-    box=${box%%+*}
-    echo "${box#*x}"
-}
+source "$(dirname "${BASH_SOURCE[0]}")/screen.sh"
 # Waits until the screen differs from the screenshot FROM by more than MIN pixels of height, into shot INTO.
 wait_change() {
     local from=$1 into=$2 min=$3
@@ -166,14 +153,6 @@ grep -q "(C, P)" "$work/clipboard.txt" || fail "the Wayland clipboard does not h
 
 # wl-paste took weston's keyboard focus for its read: the window gets it back by a click.
 click 683 90
-key Escape
-for _ in $(seq 50); do
-    kill -0 "$program" 2>/dev/null || break
-    sleep 0.2
-done
-kill -0 "$program" 2>/dev/null && fail "the program is still running 10 s after Escape"
-status=0
-wait "$program" || status=$?
+quit_by_escape "$program"
 program=
-[ "$status" -eq 0 ] || fail "the program ended with status $status"
 echo "Wayland smoke test passed"
