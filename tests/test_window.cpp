@@ -198,9 +198,10 @@ QStringList cutTexts(QWidget *top)
 // Runs the layouts the last change asked for, and what they post in turn.
 void settle()
 {
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < 5; ++i) {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-    QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+    }
 }
 
 } // namespace
@@ -481,9 +482,19 @@ void TestWindow::screensHoldEverything()
                 tabs->setCurrentIndex(tab);
             settle();
             // Where the screen cannot hold them the contents scroll: each control lies whole in that page.
-            QWidget *page = top->findChild<QScrollArea *>(QStringLiteral("screenFit"))->widget();
+            auto *area = top->findChild<QScrollArea *>(QStringLiteral("screenFit"));
+            QWidget *page = area->widget();
             const QStringList faults = coveredControls(page) + cutTexts(page);
             QVERIFY2(faults.isEmpty(), qPrintable(top->objectName() + QLatin1Char('\n') + faults.join('\n')));
+            // A 768-line laptop at 100 % and a 1080-line screen up to 150 % show the whole main window, unscrolled.
+            if (top == tops[0] && maximised && qApp->devicePixelRatio() <= (screen.height() > 768 ? 1.5 : 1.0))
+                QVERIFY2(QRect(QPoint(), area->size()).contains(QRect(page->mapTo(area, QPoint()), page->size())),
+                         qPrintable(QStringLiteral("%1 page %2x%3 in %4x%5")
+                                        .arg(top->objectName())
+                                        .arg(page->width())
+                                        .arg(page->height())
+                                        .arg(area->width())
+                                        .arg(area->height())));
         }
         qInfo("%s %dx%d, minimum %dx%d, contents %dx%d", qPrintable(top->objectName()), top->width(), top->height(),
               top->minimumWidth(), top->minimumHeight(),

@@ -4,6 +4,7 @@
 #include "app/appearance.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -112,6 +113,12 @@ bool onRealScreen(const QWidget *window)
     return window->screen() && QGuiApplication::platformName() != QLatin1String("offscreen");
 }
 
+QSize contentsNeed(const QWidget *window)
+{
+    const auto *area = window->findChild<QScrollArea *>(QStringLiteral("screenFit"), Qt::FindDirectChildrenOnly);
+    return area ? area->widget()->minimumSizeHint() : QSize();
+}
+
 // Keeps its window inside the screen when it is shown, and once the window manager has framed it.
 class ScreenFitter : public QObject
 {
@@ -124,6 +131,10 @@ protected:
         auto *window = static_cast<QWidget *>(watched);
         const bool framed = event->type() == QEvent::Move && window->isVisible();
         if ((event->type() == QEvent::Show || framed) && onRealScreen(window)) {
+            // Opened as large as its contents need where the screen holds them: no scroll bar to begin with. Its
+            // fonts are settled only now.
+            if (!framed)
+                window->resize(window->size().expandedTo(contentsNeed(window)));
             const QRect available = window->screen()->availableGeometry();
             if (!framed || !available.contains(window->frameGeometry()))
                 fitInto(window, available);
@@ -149,8 +160,7 @@ protected:
         const bool resized = event->type() == QEvent::Resize && watched == viewport;
         if ((resized || (event->type() == QEvent::LayoutRequest && watched == page)) && viewport && page) {
             const QSize wanted = viewport->size().expandedTo(page->minimumSizeHint());
-            // A layout request resizes the page only when its minimum grew past it, which a click never does.
-            if (resized ? wanted != page->size() : page->size().expandedTo(wanted) != page->size())
+            if (wanted != page->size()) // a click changes no minimum: most layout requests end here
                 page->resize(wanted);
         }
         return QObject::eventFilter(watched, event);
@@ -213,7 +223,8 @@ void fitInto(QWidget *window, const QRect &available)
         return; // the window manager gives it the available area
     const QSize size = window->size().boundedTo(room);
     if (!window->isVisible()) {
-        window->resize(size); // where it goes is the window manager's choice; it fits now
+        // Where it goes is the window manager's choice; it fits now, as large as its contents need.
+        window->resize(size.expandedTo(contentsNeed(window)).boundedTo(room));
         return;
     }
     QRect outer(window->geometry().topLeft() - QPoint(frame.left(), frame.top()), size.grownBy(frame));
@@ -372,15 +383,20 @@ void TextFitter::fitLabel(QLabel *label)
     QString text = label->text();
     if (Qt::mightBeRichText(text))
         text = QTextDocumentFragment::fromHtml(text).toPlainText();
-    // A margin on each side, as centred text leans out of either; the size hint counts it, so it holds for the
-    // texts the program sets later too.
-    const int overhang = inkOverhang(label->fontMetrics(), text);
+    // A margin on each side, as centred text leans out of either; the size hint counts it. The headings the
+    // program fills later end in an RC's title, whose last capital may lean farther than the form's own text.
+    const int overhang =
+        qMax(inkOverhang(label->fontMetrics(), text), inkOverhang(label->fontMetrics(), QStringLiteral("W")));
     const QMargins margins = label->contentsMargins();
     label->setContentsMargins(overhang, margins.top(), overhang, margins.bottom());
 }
 
 void TextFitter::fitContainer(QWidget *container)
 {
+    // A scroll area's page is sized by its area: a minimum set on the viewport here would stretch the viewport
+    // past the area's edge, hiding the page's bottom with no scroll bar to reach it.
+    if (qobject_cast<QAbstractScrollArea *>(container->parentWidget()->parentWidget()))
+        return;
     const Limits &form = limitsOf(container);
     container->resize(form.size.expandedTo(container->minimumSizeHint()));
 

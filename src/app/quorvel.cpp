@@ -9,6 +9,7 @@
 #include "ui_quorvel.h"
 
 #include <QAbstractButton>
+#include <QBoxLayout>
 #include <QHeaderView>
 #include <QIntValidator>
 #include <QKeyEvent>
@@ -16,6 +17,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QScrollArea>
 #include <QSqlDatabase>
 #include <QStandardItemModel>
 #include <QTextEdit>
@@ -23,11 +25,61 @@
 
 Q_LOGGING_CATEGORY(lcTrace, "quorvel.trace")
 
+namespace
+{
+// The follow-up column is the window's tallest: on a screen too short for it, "Asymptomatique" and "ALD" go beside
+// the follow-up codes instead of under them, and the whole window fits without scrolling on a 768-line laptop at
+// 100 % and a 1080-line screen at 150 %. Where the window is tall enough again, they go back under.
+class FollowUpArrangement : public QObject
+{
+public:
+    FollowUpArrangement(QScrollArea *area, QBoxLayout *box) : QObject(area), area(area), box(box)
+    {
+        area->viewport()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        // After the scroll area has placed its viewport and bars: turning the box inside that would measure a
+        // viewport about to change.
+        if (event->type() == QEvent::Resize)
+            QMetaObject::invokeMethod(this, &FollowUpArrangement::arrange, Qt::QueuedConnection);
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void arrange()
+    {
+        const QWidget *page = area->widget();
+        const int room = area->viewport()->height();
+        const bool under = box->direction() == QBoxLayout::TopToBottom;
+        if (under ? room >= page->minimumSizeHint().height() : room < heightUnder)
+            return;
+        heightUnder = under ? page->minimumSizeHint().height() : heightUnder;
+        box->setDirection(under ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
+    }
+
+    QScrollArea *area;
+    QBoxLayout *box;
+    int heightUnder = 0; // the page's minimum height with the flags under the codes
+};
+} // namespace
+
 Quorvel::Quorvel(QWidget *parent) : QDialog(parent)
 {
     ui = new Ui::Quorvel;
     ui->setupUi(this);
+    // The codes and the flags, one under the other as the form places them, in a box that can turn sideways.
+    auto *followUp = new QBoxLayout(QBoxLayout::TopToBottom);
+    const int codesAt = ui->verticalLayout_4->indexOf(ui->widget_2);
+    ui->verticalLayout_4->removeWidget(ui->widget_2);
+    ui->verticalLayout_4->removeWidget(ui->widget_3);
+    ui->verticalLayout_4->insertLayout(codesAt, followUp);
+    followUp->addWidget(ui->widget_2);
+    followUp->addWidget(ui->widget_3, 0, Qt::AlignTop);
     appearance::fitToScreen(this, QSize(880, 630));
+    new FollowUpArrangement(findChild<QScrollArea *>(QStringLiteral("screenFit")), followUp);
     appearance::usePalette();
     appearance::inheritParentFonts(this);
     new appearance::TextFitter(this);
