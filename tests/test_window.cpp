@@ -486,6 +486,14 @@ void TestWindow::screensHoldEverything()
             QWidget *page = area->widget();
             const QStringList faults = coveredControls(page) + cutTexts(page);
             QVERIFY2(faults.isEmpty(), qPrintable(top->objectName() + QLatin1Char('\n') + faults.join('\n')));
+            // Where it scrolls, what a shortcut focuses comes into sight.
+            if (top == tops[0] && tab == 0) {
+                auto *copy = testkit::widget<QWidget>(*top, "btCopyToClipboard1");
+                QApplication::setActiveWindow(top.data());
+                copy->setFocus(Qt::ShortcutFocusReason);
+                QVERIFY(
+                    area->viewport()->rect().contains(QRect(copy->mapTo(area->viewport(), QPoint()), copy->size())));
+            }
             // A 768-line laptop at 100 % and a 1080-line screen up to 150 % show the whole main window, unscrolled.
             if (top == tops[0] && maximised && qApp->devicePixelRatio() <= (screen.height() > 768 ? 1.5 : 1.0))
                 QVERIFY2(QRect(QPoint(), area->size()).contains(QRect(page->mapTo(area, QPoint()), page->size())),

@@ -206,6 +206,11 @@ void fitToScreen(QWidget *window, const QSize &minimum)
     outer->addWidget(area);
     new ScreenFitter(window);
     new PageSizer(area);
+    // What takes the focus by a shortcut, or as a box closes, is scrolled into sight as a Tab would scroll it.
+    QObject::connect(qApp, &QApplication::focusChanged, area, [area](QWidget *, QWidget *now) {
+        if (now && area->widget()->isAncestorOf(now))
+            area->ensureWidgetVisible(now);
+    });
     window->setProperty(kWantedMinimum, minimum);
     window->setMinimumSize(minimum);
     if (onRealScreen(window))
