@@ -169,12 +169,8 @@ private:
     bool choicesAccepted(const session::Draft &draft);
     bool mandatoryCriteriaMet(int rcId, const QStringList &ticked);
     bool subCriteriaMet(const QString &parentId, const QStringList &ticked, QSet<QString> &path);
-    QStringList topLevelCriteria(int rcId);
     QStringList childCriteria(const QString &criterionId);
     QStringList criteriaOfClass(int weightClass, const QString &parentId, const QStringList &topLevel);
-    QStringList codeRulesOfRc(int rcId);
-    QStringList ruleCriteria(const QString &ruleId);
-    QString ruleValue(const QString &column, const QString &ruleId);
     bool chooseCodes(const session::Draft &draft, QString &cim, QString &cisp);
     // The doctor's pick among the entries; false when the choice was cancelled.
     bool askCode(const QStringList &entries, QString &chosen);
