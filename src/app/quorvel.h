@@ -114,7 +114,6 @@ private:
     bool mayLoseUncopiedRows(const QString &question, const QString &yes, const QString &no);
 
     // --- dictionary (db/dictionary.cpp)
-    bool openDatabase(const QString &path, const QString &name);
     // True when the dictionary opened; a failure has been shown to the doctor.
     bool openDictionary();
     void showConnectionError(const QString &driverText);
