@@ -134,7 +134,6 @@ private:
     void selectInList(int rcId);
 
     // --- RC definition and criteria (browse/rcdefinition.cpp)
-    void fillCriteria(QListWidget *list);
     void fillCriteriaFor(QListWidget *list, int rcId);
     void fillCriteriaWith(QListWidget *list, const QString &sql, const QString &failurePrefix);
     void showPositions(int rcId, QRadioButton *a, QRadioButton *b, QRadioButton *c, QRadioButton *d, QRadioButton *z);
