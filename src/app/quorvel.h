@@ -180,7 +180,6 @@ private:
     // Ticks the row's criteria and checks its position, follow-up code and flags.
     void restoreRowChoices(int row);
     void writeRowCell(QRadioButton *button, const QString &letter, int column);
-    void writeRowFlag(QCheckBox *box, int column);
     // Keys in the table: the arrows, Return and Space re-open a row, Ctrl+C copies the report.
     bool tableKey(QKeyEvent *e);
 
