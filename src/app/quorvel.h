@@ -114,7 +114,6 @@ private:
     bool mayLoseUncopiedRows(const QString &question, const QString &yes, const QString &no);
 
     // --- dictionary (db/dictionary.cpp)
-    bool openDatabase(const QString &path, const QString &name);
     // True when the dictionary opened; a failure has been shown to the doctor.
     bool openDictionary();
     void showConnectionError(const QString &driverText);
@@ -135,7 +134,6 @@ private:
     void selectInList(int rcId);
 
     // --- RC definition and criteria (browse/rcdefinition.cpp)
-    void fillCriteria(QListWidget *list);
     void fillCriteriaFor(QListWidget *list, int rcId);
     void fillCriteriaWith(QListWidget *list, const QString &sql, const QString &failurePrefix);
     void showPositions(int rcId, QRadioButton *a, QRadioButton *b, QRadioButton *c, QRadioButton *d, QRadioButton *z);
@@ -169,12 +167,8 @@ private:
     bool choicesAccepted(const session::Draft &draft);
     bool mandatoryCriteriaMet(int rcId, const QStringList &ticked);
     bool subCriteriaMet(const QString &parentId, const QStringList &ticked, QSet<QString> &path);
-    QStringList topLevelCriteria(int rcId);
     QStringList childCriteria(const QString &criterionId);
     QStringList criteriaOfClass(int weightClass, const QString &parentId, const QStringList &topLevel);
-    QStringList codeRulesOfRc(int rcId);
-    QStringList ruleCriteria(const QString &ruleId);
-    QString ruleValue(const QString &column, const QString &ruleId);
     bool chooseCodes(const session::Draft &draft, QString &cim, QString &cisp);
     // The doctor's pick among the entries; false when the choice was cancelled.
     bool askCode(const QStringList &entries, QString &chosen);
@@ -186,7 +180,6 @@ private:
     // Ticks the row's criteria and checks its position, follow-up code and flags.
     void restoreRowChoices(int row);
     void writeRowCell(QRadioButton *button, const QString &letter, int column);
-    void writeRowFlag(QCheckBox *box, int column);
     // Keys in the table: the arrows, Return and Space re-open a row, Ctrl+C copies the report.
     bool tableKey(QKeyEvent *e);
 

@@ -72,13 +72,6 @@ void Quorvel::fillCriteriaWith(QListWidget *list, const QString &sql, const QStr
         list->clear();
 }
 
-void Quorvel::fillCriteria(QListWidget *list)
-{
-    const QString sql = kCriteriaSql.arg(consultation.rc());
-    qCDebug(lcTrace).noquote() << sql;
-    fillCriteriaWith(list, sql, QString());
-}
-
 void Quorvel::fillCriteriaFor(QListWidget *list, int rcId)
 {
     const QString sql = kCriteriaForSql.arg(rcId);
@@ -148,7 +141,9 @@ void Quorvel::loadShownRc(const QString &titlePrefix, AldKept ald)
         fillSeeAlso();
         fillCriticalDiagnoses(ui->listCritique, id);
         showPositions(id, ui->rdPos_A, ui->rdPos_B, ui->rdPos_C, ui->rdPos_D, ui->rdPos_Z);
-        fillCriteria(ui->List_Criteres);
+        const QString criteriaSql = kCriteriaSql.arg(id);
+        qCDebug(lcTrace).noquote() << criteriaSql;
+        fillCriteriaWith(ui->List_Criteres, criteriaSql, QString());
         uncheckChoices(ald);
     }
     showEditedRow();

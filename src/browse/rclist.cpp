@@ -14,7 +14,6 @@
 #include <QPalette>
 #include <QSignalBlocker>
 #include <QSqlQuery>
-#include <QStandardItemModel>
 #include <QVector>
 
 bool Quorvel::fillRcList(QListWidget *list, const QString &sql, bool withToolTips, QString *failure)

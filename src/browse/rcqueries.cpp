@@ -15,24 +15,18 @@ QString allRcsStatement()
 
 QString profileStatement(int age, int sex)
 {
-    QString sql;
-    if (sex == -1 && age == -1) {
-        sql = QStringLiteral("select distinct * from ref_rc rc inner join ref_definition def on def.ref_rc_id = "
-                             "ref_rc_seq where validite = 1 ");
-    } else if (age == -1) {
-        sql = QStringLiteral("SELECT distinct * from ref_rc rc inner join ref_definition def on def.ref_rc_id = "
-                             "ref_rc_seq where validite = 1 and ( sex=%1 or sex = 3 )")
-                  .arg(sex);
-    } else if (sex == -1) {
-        sql = QStringLiteral("SELECT distinct * from ref_rc rc inner join ref_definition def on def.ref_rc_id = "
-                             "ref_rc_seq where validite = 1 and age_min<= %1 and age_max >= %1")
-                  .arg(age);
-    } else {
-        sql = QStringLiteral("SELECT distinct * from ref_rc rc inner join ref_definition def on def.ref_rc_id = "
-                             "ref_rc_seq where validite = 1 and (sex=%2 or sex=3) and age_min<= %1 and age_max >= %1")
-                  .arg(age)
-                  .arg(sex);
-    }
+    // The unfiltered list has always been spelt in lower case.
+    if (sex == -1 && age == -1)
+        return QStringLiteral("select distinct * from ref_rc rc inner join ref_definition def on def.ref_rc_id = "
+                              "ref_rc_seq where validite = 1  group by lib_rc ");
+    QString sql = QStringLiteral("SELECT distinct * from ref_rc rc inner join ref_definition def on def.ref_rc_id = "
+                                 "ref_rc_seq where validite = 1 ");
+    if (age == -1)
+        sql += QStringLiteral("and ( sex=%1 or sex = 3 )").arg(sex);
+    else if (sex == -1)
+        sql += QStringLiteral("and age_min<= %1 and age_max >= %1").arg(age);
+    else
+        sql += QStringLiteral("and (sex=%2 or sex=3) and age_min<= %1 and age_max >= %1").arg(age).arg(sex);
     return sql + QStringLiteral(" group by lib_rc ");
 }
 
@@ -73,11 +67,6 @@ const QString kKeywordSelect = QStringLiteral(
     "def.ref_rc_id = rc.ref_rc_seq left join ref_rc_synonymes syn on syn.ref_rc_id = rc.ref_rc_seq WHERE "
     "def.validite = 1 ");
 
-QString titleClause(const QString &word)
-{
-    return QStringLiteral("quorvel_fold(rc.lib_rc) Like '%%1%'").arg(word);
-}
-
 // One word in a criterion of the row, its title or its synonym.
 QString rowClause(const QString &word)
 {
@@ -106,7 +95,7 @@ QString keywordStatement(const QString &foldedKeyword, bool titleOnly, const QSt
     if (titleOnly) {
         QStringList clauses;
         for (const QString &word : words)
-            clauses << titleClause(word);
+            clauses << QStringLiteral("quorvel_fold(rc.lib_rc) Like '%%1%'").arg(word);
         sql += QStringLiteral("and ") + allOf(clauses) + QLatin1Char(' ');
     } else if (words.size() == 1) {
         sql += QStringLiteral("and ") + rowClause(words.first()) + QLatin1Char(' ');

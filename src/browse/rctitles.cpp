@@ -3,7 +3,6 @@
 #include "browse/rctitles.h"
 
 #include <QApplication>
-#include <QFontMetricsF>
 #include <QStyle>
 
 #include <algorithm>

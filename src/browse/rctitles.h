@@ -5,7 +5,6 @@
 
 #include <QFontMetricsF>
 #include <QString>
-#include <QStringList>
 #include <QStyledItemDelegate>
 
 #include <array>

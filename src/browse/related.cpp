@@ -53,21 +53,14 @@ void Quorvel::fillCriticalDiagnoses(QTableView *view, int rcId)
     model->removeRows(0, model->rowCount());
     const bool ok = db::forEachRow(db, kCriticalSql.arg(rcId), [model](const QSqlQuery &row) {
         const QString group = row.value(2).toString();
-        int level = 0;
-        if (group == QLatin1String("1"))
-            level = 1;
-        else if (group == QLatin1String("2"))
-            level = 2;
-        else if (group == QLatin1String("3"))
-            level = 3;
         // Each row goes on top, so the most critical group, sorted last, ends first.
         model->insertRow(0);
         model->setData(model->index(0, 0), row.value(1).toString(), Qt::EditRole);
-        if (level == 0) {
+        if (group != QLatin1String("1") && group != QLatin1String("2") && group != QLatin1String("3")) {
             model->setData(model->index(0, 1), QString(), Qt::EditRole);
             return;
         }
-        const QImage image(QStringLiteral(":/images/critic_%1.png").arg(level));
+        const QImage image(QStringLiteral(":/images/critic_%1.png").arg(group));
         auto *iconItem = new QStandardItem;
         iconItem->setData(QPixmap::fromImage(image), Qt::DecorationRole);
         model->setItem(0, 1, iconItem);

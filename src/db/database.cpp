@@ -26,12 +26,6 @@ QString appFilePath(const QString &fileName)
 namespace
 {
 
-// SQLite's primary result codes that say the ordinary road was refused a lock, a side file or a write.
-constexpr int kSqliteBusy = 5;
-constexpr int kSqliteReadOnly = 8;
-constexpr int kSqliteIoError = 10;
-constexpr int kSqliteCantOpen = 14;
-
 const QString kImmutableQuery = QStringLiteral("mode=ro&immutable=1");
 // readonly_shm: the ordinary road may map a writer's shared-memory file, never create one.
 const QString kSharedQuery = QStringLiteral("mode=ro&readonly_shm=1");
@@ -213,9 +207,10 @@ QSqlDatabase openReadOnly(const QString &path, const QString &connectionName)
     openAs(db, path, first);
     if (first == ReadMode::Immutable || !db.isOpen())
         return db;
+    // The primary codes that say the ordinary road was refused a lock, a side file or a write.
     const int failure = firstReadFailure(db);
     const bool refused =
-        failure == kSqliteBusy || failure == kSqliteReadOnly || failure == kSqliteIoError || failure == kSqliteCantOpen;
+        failure == SQLITE_BUSY || failure == SQLITE_READONLY || failure == SQLITE_IOERR || failure == SQLITE_CANTOPEN;
     const bool journalWithContent =
         QFileInfo(walLog).size() > 0 || QFileInfo(path + QStringLiteral("-journal")).size() > 0;
     if (refused && !journalWithContent) {

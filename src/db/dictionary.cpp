@@ -8,12 +8,6 @@
 #include <QSettings>
 #include <QSqlError>
 
-bool Quorvel::openDatabase(const QString &path, const QString &name)
-{
-    db = db::openReadOnly(path, name);
-    return db.isOpen();
-}
-
 bool Quorvel::openDictionary()
 {
     QSettings settings(db::appFilePath(db::kSettingsFile), QSettings::IniFormat);
@@ -24,7 +18,8 @@ bool Quorvel::openDictionary()
     databasePath = db::appFilePath(bdName);
     connectionName = db::kConnectionName;
 
-    const bool opened = openDatabase(databasePath, connectionName);
+    db = db::openReadOnly(databasePath, connectionName);
+    const bool opened = db.isOpen();
     if (!opened)
         showConnectionError(db.lastError().text());
     db = QSqlDatabase::database(connectionName, true);

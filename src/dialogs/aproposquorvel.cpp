@@ -42,9 +42,8 @@ QString aboutHtml()
 
 } // namespace dialogs
 
-AproposQuorvel::AproposQuorvel(QWidget *parent) : QDialog(parent)
+AproposQuorvel::AproposQuorvel(QWidget *parent) : QDialog(parent), ui(new Ui::AproposQuorvel)
 {
-    ui = new Ui::AproposQuorvel;
     ui->setupUi(this);
     // Only a close box: the fixed layout has nothing to gain from minimising, maximising or the help button.
     // A window of its own: without the type, a dialog with a parent would become a widget inside it.

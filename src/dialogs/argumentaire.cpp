@@ -5,9 +5,8 @@
 #include "app/appearance.h"
 #include "ui_argumentaire.h"
 
-Argumentaire::Argumentaire(QWidget *parent) : QDialog(parent)
+Argumentaire::Argumentaire(QWidget *parent) : QDialog(parent), ui(new Ui::Argumentaire)
 {
-    ui = new Ui::Argumentaire;
     ui->setupUi(this);
     appearance::usePalette();
     appearance::fitToScreen(this, size());

@@ -10,7 +10,6 @@
 #include "ui_quorvel.h"
 
 #include <QMessageBox>
-#include <QSqlQuery>
 
 namespace
 {
@@ -21,9 +20,7 @@ void Quorvel::on_btShowArgument_clicked()
 {
     if (!consultation.hasRc())
         return;
-    const int rcId = consultation.rc();
-
-    const std::optional<QVariantList> row = db::firstRow(db, kArgumentSql.arg(rcId), 1);
+    const std::optional<QVariantList> row = db::firstRow(db, kArgumentSql.arg(consultation.rc()), 1);
     // A statement that failed says nothing about the argument; telling the doctor there is none would be false.
     if (!row)
         return;
@@ -40,20 +37,17 @@ void Quorvel::on_btShowArgument_clicked()
     // A parent keeps the dialog above the window on Wayland and Xwayland, where a click there would bury it.
     Argumentaire dialog(this);
     dialog.setArgumentText(text);
-    dialog.setModal(true);
     dialog.exec();
 }
 
 void Quorvel::on_btApropos_clicked()
 {
     AproposQuorvel dialog(this);
-    dialog.setModal(true);
     dialog.exec();
 }
 
 void Quorvel::on_btHALVANE_clicked()
 {
     HalvaneQuorvel dialog(this);
-    dialog.setModal(true);
     dialog.exec();
 }

@@ -43,9 +43,8 @@ QString publisherImageStyleSheet(const QString &appDir)
 
 } // namespace dialogs
 
-HalvaneQuorvel::HalvaneQuorvel(QWidget *parent) : QDialog(parent)
+HalvaneQuorvel::HalvaneQuorvel(QWidget *parent) : QDialog(parent), ui(new Ui::HalvaneQuorvel)
 {
-    ui = new Ui::HalvaneQuorvel;
     ui->setupUi(this);
     ui->image->setStyleSheet(dialogs::publisherImageStyleSheet(QCoreApplication::applicationDirPath()));
     appearance::usePalette();

@@ -2,6 +2,8 @@
 // Code choice among coding rules (see codechoice.h).
 #include "session/codechoice.h"
 
+#include <algorithm>
+
 namespace session
 {
 
@@ -17,13 +19,8 @@ QString displayText(const QString &cim, const QString &subtitle)
 
 bool ruleApplies(const QStringList &ruleCriteria, const QStringList &ticked)
 {
-    if (ruleCriteria.isEmpty())
-        return false;
-    for (const QString &id : ruleCriteria) {
-        if (!ticked.contains(id))
-            return false;
-    }
-    return true;
+    return !ruleCriteria.isEmpty() && std::all_of(ruleCriteria.cbegin(), ruleCriteria.cend(),
+                                                  [&ticked](const QString &id) { return ticked.contains(id); });
 }
 
 void CodeChoice::addRule(const QString &cim, const QString &subtitle, const QString &cisp)

@@ -38,9 +38,7 @@ bool Consultation::reopen(int row)
 {
     if (row < 0 || row >= rowCount())
         return false;
-    m_rc = rowRc(row);
-    m_title = cell(row, Title);
-    m_shownBy = Shown::FromRow;
+    show(rowRc(row), cell(row, Title), Shown::FromRow);
     m_editedRow = row;
     return true;
 }
@@ -76,9 +74,7 @@ bool Consultation::isDuplicate(const Draft &draft) const
 int Consultation::record(const Draft &draft, const QString &cim, const QString &cisp)
 {
     const int row = rowCount();
-    QVariantList cells;
-    for (int column = 0; column < ColumnCount; ++column)
-        cells << QString();
+    QVariant cells[ColumnCount];
     cells[Title] = draft.title;
     cells[Position] = draft.position;
     cells[FollowUp] = draft.followUp;
@@ -91,7 +87,7 @@ int Consultation::record(const Draft &draft, const QString &cim, const QString &
     cells[CriteriaList] = draft.ticked.join(QLatin1Char(','));
     m_model->insertRow(row);
     for (int column = 0; column < ColumnCount; ++column)
-        m_model->setData(m_model->index(row, column), cells.at(column), Qt::EditRole);
+        m_model->setData(m_model->index(row, column), cells[column], Qt::EditRole);
     if (m_rc == draft.rcId) {
         m_shownBy = Shown::FromRow;
         m_editedRow = row;

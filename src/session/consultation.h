@@ -6,7 +6,6 @@
 
 #include <QString>
 #include <QStringList>
-#include <QVariantList>
 #include <memory>
 
 class QStandardItemModel;

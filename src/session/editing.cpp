@@ -101,11 +101,6 @@ void Quorvel::writeRowCell(QRadioButton *button, const QString &letter, int colu
     consultation.writeEdited(column, button->isChecked() ? letter : QString());
 }
 
-void Quorvel::writeRowFlag(QCheckBox *box, int column)
-{
-    consultation.writeEdited(column, session::flagText(box->isChecked()));
-}
-
 void Quorvel::on_rdPos_A_clicked()
 {
     writeRowCell(ui->rdPos_A, QStringLiteral("A"), session::Position);
@@ -150,13 +145,13 @@ void Quorvel::on_rdCodeN_clicked()
 void Quorvel::on_chkAsymptomique_clicked(bool checked)
 {
     Q_UNUSED(checked)
-    writeRowFlag(ui->chkAsymptomique, session::Asymptomatic);
+    consultation.writeEdited(session::Asymptomatic, session::flagText(ui->chkAsymptomique->isChecked()));
 }
 
 void Quorvel::on_chkALD_clicked(bool checked)
 {
     Q_UNUSED(checked)
-    writeRowFlag(ui->chkALD, session::Ald);
+    consultation.writeEdited(session::Ald, session::flagText(ui->chkALD->isChecked()));
 }
 
 void Quorvel::on_btAucunCritere_clicked()
@@ -187,13 +182,8 @@ void Quorvel::on_btSupprimerRC_clicked()
         reopenRow(0); // the first row, whatever row was deleted, shown selected in the table
         return;
     }
-    QListWidget *rcList = ui->List_RefRC;
-    if (rcList->count() == 0) {
+    if (ui->List_RefRC->count() == 0)
         showEditedRow();
-        return;
-    }
-    QListWidgetItem *first = rcList->item(0);
-    consultation.show(first->data(browse::kIdRole).toInt(), first->text(), session::Shown::ByRefill);
-    selectInList(consultation.rc());
-    loadShownRc(browse::kTitleFromList);
+    else
+        showFirstRcOfList(QString());
 }

@@ -5,7 +5,6 @@
 #include "browse/rclistitems.h"
 #include "db/database.h"
 #include "session/codechoice.h"
-#include "session/sessioncolumns.h"
 #include "session/weighting.h"
 
 #include "ui_quorvel.h"
@@ -16,7 +15,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSqlQuery>
-#include <QStandardItemModel>
 
 namespace
 {
@@ -33,13 +31,9 @@ const QString kRuleCriteriaSql = QStringLiteral(
     "rc_combi_cim on  rc_combi_cim.ref_lrccim_id=rc_cim.ref_lrccim_seq left join ref_definition ref_def on "
     "ref_def.ref_definition_seq = rc_combi_cim.ref_definition_id  where  rc_cim.ref_lrccim_seq=%1 and "
     "ref_def.validite=1");
-// %1 is one of the rule columns below, never a value from the dictionary or the doctor.
+// %1 is one of the rule columns rulesMetByTicks names, never a value from the dictionary or the doctor.
 const QString kRuleValueSql =
     QStringLiteral(" select  rc_cim.%1 from ref_l_rc_cim10 rc_cim where  rc_cim.ref_lrccim_seq=%2");
-const QString kRuleCim1 = QStringLiteral("code_cim_1");
-const QString kRuleCim2 = QStringLiteral("code_cim_2");
-const QString kRuleSubtitle = QStringLiteral("soustitre");
-const QString kRuleCisp = QStringLiteral("Code_cisp");
 const QString kRuleListSql =
     QStringLiteral(" select code_cim_1,code_cim_2,soustitre,code_cisp from ref_l_rc_cim10 rc_cim where ref_rc_id=%1");
 const QString kDefaultEntrySql =
@@ -153,12 +147,8 @@ void Quorvel::on_btAjouterRC_clicked()
 
 bool Quorvel::choicesAccepted(const session::Draft &draft)
 {
-    if (draft.followUp.isEmpty()) {
+    if (draft.followUp.isEmpty() || draft.position.isEmpty()) {
         warnNotRecorded(this, draft.position.isEmpty() ? kNoPosition : kNoFollowUp);
-        return false;
-    }
-    if (draft.position.isEmpty()) {
-        warnNotRecorded(this, kNoPosition);
         return false;
     }
     return draft.followUp != QLatin1String("N") || mandatoryCriteriaMet(draft.rcId, draft.ticked) ||
@@ -167,7 +157,7 @@ bool Quorvel::choicesAccepted(const session::Draft &draft)
 
 bool Quorvel::mandatoryCriteriaMet(int rcId, const QStringList &ticked)
 {
-    const QStringList topLevel = topLevelCriteria(rcId);
+    const QStringList topLevel = db::firstColumn(db, kTopLevelCriteriaSql.arg(rcId));
     session::ClassTally tickedTally;
     for (const QString &id : ticked) {
         if (topLevel.contains(id))
@@ -193,31 +183,19 @@ bool Quorvel::subCriteriaMet(const QString &parentId, const QStringList &ticked,
     path.insert(parentId);
     const QStringList children = childCriteria(parentId);
     session::ClassTally tickedTally;
-    bool met = true;
     for (const QString &id : ticked) {
         if (!children.contains(id))
             continue;
         tickedTally.add(ponderClass(id));
-        if (path.contains(id))
-            continue;
-        if (!childCriteria(id).isEmpty() && !subCriteriaMet(id, ticked, path)) {
-            met = false;
-            break;
-        }
+        // A failure ends the whole test, so the path needs no unwinding.
+        if (!path.contains(id) && !childCriteria(id).isEmpty() && !subCriteriaMet(id, ticked, path))
+            return false;
     }
-    if (met) {
-        session::ClassTally level;
-        for (int k = 0; k < session::kCountedClasses; ++k)
-            level.set(k, criteriaOfClass(k, parentId, QStringList()).size());
-        met = session::levelRequirementsMet(tickedTally, level);
-    }
+    session::ClassTally level;
+    for (int k = 0; k < session::kCountedClasses; ++k)
+        level.set(k, criteriaOfClass(k, parentId, QStringList()).size());
     path.remove(parentId);
-    return met;
-}
-
-QStringList Quorvel::topLevelCriteria(int rcId)
-{
-    return db::firstColumn(db, kTopLevelCriteriaSql.arg(rcId));
+    return session::levelRequirementsMet(tickedTally, level);
 }
 
 QStringList Quorvel::childCriteria(const QString &criterionId)
@@ -236,21 +214,6 @@ QStringList Quorvel::criteriaOfClass(int weightClass, const QString &parentId, c
     return members;
 }
 
-QStringList Quorvel::codeRulesOfRc(int rcId)
-{
-    return db::firstColumn(db, kCodeRulesSql.arg(rcId));
-}
-
-QStringList Quorvel::ruleCriteria(const QString &ruleId)
-{
-    return db::firstColumn(db, kRuleCriteriaSql.arg(ruleId));
-}
-
-QString Quorvel::ruleValue(const QString &column, const QString &ruleId)
-{
-    return db::lastRow(db, kRuleValueSql.arg(column, ruleId), 1).first();
-}
-
 session::CodeChoice Quorvel::rulesOfRcList(const QString &sql)
 {
     // Without ticked criteria every rule of the RC is a candidate, whatever its criteria.
@@ -265,7 +228,10 @@ session::CodeChoice Quorvel::rulesOfRcList(const QString &sql)
 session::CodeChoice Quorvel::rulesMetByTicks(int rcId, const QStringList &ticked)
 {
     session::CodeChoice choice;
-    const QStringList rules = codeRulesOfRc(rcId);
+    const auto ruleValue = [this](const QString &column, const QString &ruleId) {
+        return db::lastRow(db, kRuleValueSql.arg(column, ruleId), 1).first();
+    };
+    const QStringList rules = db::firstColumn(db, kCodeRulesSql.arg(rcId));
     for (const QString &ruleId : rules) {
         // Rule ids are read from the dictionary and spliced into the next statements: only a plain integer
         // may go there (a hand-edited file could hold any text).
@@ -275,12 +241,12 @@ session::CodeChoice Quorvel::rulesMetByTicks(int rcId, const QStringList &ticked
             qCDebug(lcTrace).noquote() << QStringLiteral("regle de codage ignoree, identifiant non entier : ") + ruleId;
             continue;
         }
-        if (!session::ruleApplies(ruleCriteria(ruleId), ticked))
+        if (!session::ruleApplies(db::firstColumn(db, kRuleCriteriaSql.arg(ruleId)), ticked))
             continue;
-        const QString cim2 = ruleValue(kRuleCim2, ruleId);
-        const QString cim1 = ruleValue(kRuleCim1, ruleId);
-        const QString ruleCisp = ruleValue(kRuleCisp, ruleId);
-        const QString subtitle = ruleValue(kRuleSubtitle, ruleId);
+        const QString cim2 = ruleValue(QStringLiteral("code_cim_2"), ruleId);
+        const QString cim1 = ruleValue(QStringLiteral("code_cim_1"), ruleId);
+        const QString ruleCisp = ruleValue(QStringLiteral("Code_cisp"), ruleId);
+        const QString subtitle = ruleValue(QStringLiteral("soustitre"), ruleId);
         choice.addRule(session::cimText(cim1, cim2), subtitle, ruleCisp);
     }
     return choice;
