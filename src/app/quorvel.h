@@ -16,7 +16,6 @@
 #include <memory>
 
 class QAbstractButton;
-class QCheckBox;
 class QEvent;
 class QItemSelection;
 class QKeyEvent;
