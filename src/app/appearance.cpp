@@ -160,7 +160,8 @@ protected:
         const bool resized = event->type() == QEvent::Resize && watched == viewport;
         if ((resized || (event->type() == QEvent::LayoutRequest && watched == page)) && viewport && page) {
             const QSize wanted = viewport->size().expandedTo(page->minimumSizeHint());
-            if (wanted != page->size()) // a click changes no minimum: most layout requests end here
+            // A layout request resizes the page only when its minimum grew past it, which a click never does.
+            if (resized ? wanted != page->size() : page->size().expandedTo(wanted) != page->size())
                 page->resize(wanted);
         }
         return QObject::eventFilter(watched, event);

@@ -51,13 +51,18 @@ protected:
 private:
     void arrange()
     {
-        const QWidget *page = area->widget();
+        QWidget *page = area->widget();
         const int room = area->viewport()->height();
         const bool under = box->direction() == QBoxLayout::TopToBottom;
         if (under ? room >= page->minimumSizeHint().height() : room < heightUnder)
             return;
         heightUnder = under ? page->minimumSizeHint().height() : heightUnder;
         box->setDirection(under ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
+        // The page keeps a size that only grows on a layout request: it is fitted here, once the layouts
+        // between the box and the page have measured the new minimum.
+        for (int round = 0; round < 5; ++round)
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        page->resize(area->viewport()->size().expandedTo(page->minimumSizeHint()));
     }
 
     QScrollArea *area;
