@@ -207,9 +207,10 @@ void fitToScreen(QWidget *window, const QSize &minimum)
     outer->addWidget(area);
     new ScreenFitter(window);
     new PageSizer(area);
-    // What takes the focus by a shortcut, or as a box closes, is scrolled into sight as a Tab would scroll it.
+    // What takes the focus by a shortcut, or as a box closes, is scrolled into sight as a Tab would scroll it. A
+    // click focuses what the doctor sees already: the page stays where it is.
     QObject::connect(qApp, &QApplication::focusChanged, area, [area](QWidget *, QWidget *now) {
-        if (now && area->widget()->isAncestorOf(now))
+        if (now && area->widget()->isAncestorOf(now) && QApplication::mouseButtons() == Qt::NoButton)
             area->ensureWidgetVisible(now);
     });
     window->setProperty(kWantedMinimum, minimum);
